@@ -1,0 +1,57 @@
+#include "display/AttachmentNames.h"
+
+#include "display/HeaderText.h"
+#include "display/LineEnds.h"
+#include "mime/MimeMessage.h"
+
+#include <QFile>
+#include <list>
+
+namespace {
+
+bool ReadWholeFile(const QString& path, QByteArray& data)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    data = file.readAll();
+    return true;
+}
+
+} // namespace
+
+QString ReadAttachmentNames(const QString& path)
+{
+    QByteArray data;
+    if (!ReadWholeFile(path, data))
+        return QString();
+    bool inserted = false;
+    if (!HasCrLfBeforeNul(data))
+        data = InsertCrBeforeBareLf(data, inserted);
+    CMimeMessage message;
+    message.LoadHeadersOnly(data.constData(), data.size());
+    std::list<CMimeBody*> parts;
+    message.GetBodyPartList(parts);
+    QString names;
+    for (const CMimeBody* part : parts) {
+        if (part->GetMediaType() != MEDIA_TEXT && part->IsAttachment())
+            names += Utf8OrAnsiToWide(QByteArrayView(part->GetName())) + u',';
+    }
+    while (names.endsWith(u','))
+        names.chop(1);
+    return names;
+}
+
+QStringList AttachmentRowsFromNames(const QString& names)
+{
+    return names.isEmpty() ? QStringList() : names.split(u',');
+}
+
+QString ImmAttachmentRow(const QString& entry)
+{
+    qsizetype dashes = 0;
+    while (dashes < entry.size() && entry[dashes] == u'-')
+        ++dashes;
+    const QString path = entry.mid(dashes);
+    return path.mid(path.lastIndexOf(u'\\') + 1);
+}

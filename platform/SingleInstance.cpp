@@ -1,6 +1,7 @@
 #include "platform/SingleInstance.h"
 
-#include <QDir>
+#include "platform/TempFolder.h"
+
 #include <QFile>
 #include <cerrno>
 #include <fcntl.h>
@@ -9,7 +10,7 @@
 
 CSingleInstanceGuard::CSingleInstanceGuard()
 {
-    const QString path = QDir::tempPath() + QStringLiteral("/{KAVRENORLANDACONV_EXE}");
+    const QString path = SystemTempPath() + QStringLiteral("/{KAVRENORLANDACONV_EXE}");
     do {
         m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     } while (m_fd < 0 && errno == EINTR);

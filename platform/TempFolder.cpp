@@ -14,9 +14,19 @@ QString WithTrailingSlash(const QString& path)
 
 } // namespace
 
+QString SystemTempPath()
+{
+    // QDir::tempPath() gives "" when TMPDIR names a missing folder.
+    const QString existing = QDir::tempPath();
+    if (!existing.isEmpty())
+        return existing;
+    const QString configured = qEnvironmentVariable("TMPDIR");
+    return configured.isEmpty() ? QStringLiteral("/tmp") : QDir::cleanPath(configured);
+}
+
 QString GetTempFolder(const QString& base)
 {
-    const QString root = base.isEmpty() ? QDir::tempPath() : QDir::fromNativeSeparators(base);
+    const QString root = base.isEmpty() ? SystemTempPath() : QDir::fromNativeSeparators(base);
     const QString folder = WithTrailingSlash(root) + QStringLiteral("KavrenOrlandaCon");
     QDir().mkdir(folder);
     return folder + u'/';

@@ -1,6 +1,10 @@
 #pragma once
 #include <QString>
 
+// The system temporary folder without a trailing "/": TMPDIR, else /tmp. Never "" (a TMPDIR that does not
+// exist is returned as it is, so that nothing lands in the root folder instead).
+QString SystemTempPath();
+
 // The program's working folder "KavrenOrlandaCon/" below base (empty base: the system temporary folder).
 // Creates it when missing; returns the path with a trailing "/" even when it cannot be made.
 QString GetTempFolder(const QString& base);

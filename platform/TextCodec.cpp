@@ -155,8 +155,11 @@ QByteArray WideToAnsi(const QString& text)
     const auto* units = reinterpret_cast<const char*>(text.utf16());
     return Run(cd.Get(), units, text.size() * 2, text.size(), [](char*& in, size_t& inLeft, Sink& sink) {
         char16_t unit;
+        char16_t next = 0;
         memcpy(&unit, in, sizeof unit);
-        const bool pair = QChar::isHighSurrogate(unit) && inLeft >= 4;
+        if (inLeft >= 4)
+            memcpy(&next, in + 2, sizeof next);
+        const bool pair = QChar::isHighSurrogate(unit) && QChar::isLowSurrogate(next);
         const char byte = IsUndefinedAnsiByte(unit) ? static_cast<char>(unit) : '?';
         sink.Append(&byte, 1);
         const size_t used = qMin<size_t>(pair ? 4 : 2, inLeft);

@@ -25,7 +25,7 @@ QByteArray ReadAll(const QString& path)
 }
 
 // One run: opens the log, writes a line with non-ASCII text, an empty line and a raw line.
-void Run(const QString& desktop, const QString& line)
+void LogOneRun(const QString& desktop, const QString& line)
 {
     CLogFile log;
     ASSERT_TRUE(log.Open(desktop, kStart));
@@ -42,12 +42,12 @@ TEST(LogFile, FreshRunThenARunInTheSameSecondAppends)
     const QString line = QString::fromUtf8("Grüße € ") + QChar(0xD83D) + QChar(0xDE00);
     const QByteArray runBytes = kSeparator + Le(line) + "\r\0\n\0"_qba + "\r\0\n\0"_qba + Le("raw\r\n");
 
-    Run(desktop.path(), line);
+    LogOneRun(desktop.path(), line);
     const QByteArray fresh = ReadAll(path);
     EXPECT_EQ(fresh.left(4), QByteArray("\xFF\xFE*\0", 4));
     EXPECT_EQ(fresh, "\xFF\xFE"_qba + runBytes);
 
-    Run(desktop.path() + "/", line);
+    LogOneRun(desktop.path() + "/", line);
     EXPECT_EQ(ReadAll(path), fresh + runBytes);
 }
 

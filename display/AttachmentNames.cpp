@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <list>
+#include <utility>
 
 namespace {
 
@@ -23,8 +24,11 @@ bool ReadWholeFile(const QString& path, QByteArray& data)
 QString ReadAttachmentNames(const QString& path)
 {
     QByteArray data;
-    if (!ReadWholeFile(path, data))
-        return QString();
+    return ReadWholeFile(path, data) ? AttachmentNamesOf(std::move(data)) : QString();
+}
+
+QString AttachmentNamesOf(QByteArray data)
+{
     bool inserted = false;
     if (!HasCrLfBeforeNul(data))
         data = InsertCrBeforeBareLf(data, inserted);

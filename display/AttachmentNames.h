@@ -1,10 +1,13 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 // The Content-Type "name" of every non-text part of the preview file that is an attachment, each followed
 // by ",", trailing commas removed; "" when the file cannot be read.
 QString ReadAttachmentNames(const QString& path);
+// The same names from an email's bytes.
+QString AttachmentNamesOf(QByteArray data);
 
 // The attachment rows of an mbox email: one per comma-separated piece of names (none when names is "").
 QStringList AttachmentRowsFromNames(const QString& names);

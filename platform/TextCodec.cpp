@@ -12,8 +12,6 @@ constexpr char16_t kReplacement = 0xFFFD;
 constexpr char kUtf8Replacement[] = "\xEF\xBF\xBD";
 constexpr const char* kWideCharset = (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) ? "UTF-16LE" : "UTF-16BE";
 
-// Opening a descriptor costs well under a microsecond with glibc, so each conversion opens its own:
-// no state is shared between threads or left over from an earlier, failed conversion.
 class Iconv {
 public:
     Iconv(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
@@ -61,6 +59,7 @@ private:
 template <typename OnInvalid>
 QByteArray Run(iconv_t cd, const char* data, qsizetype size, qsizetype guess, OnInvalid onInvalid)
 {
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
     Sink sink(guess);
     char* in = const_cast<char*>(data);
     size_t inLeft = static_cast<size_t>(size);
@@ -97,14 +96,15 @@ bool IsUndefinedAnsiByte(unsigned value)
     return value == 0x81 || value == 0x8D || value == 0x8F || value == 0x90 || value == 0x9D;
 }
 
-void AppendUnit(QString& text, char32_t codePoint)
+char16_t* WriteUnits(char16_t* out, char32_t codePoint)
 {
     if (codePoint > 0xFFFF) {
-        const QChar pair[2] = {QChar::highSurrogate(codePoint), QChar::lowSurrogate(codePoint)};
-        text.append(pair, 2);
+        *out++ = QChar::highSurrogate(codePoint);
+        *out++ = QChar::lowSurrogate(codePoint);
     } else {
-        text.append(QChar(static_cast<char16_t>(codePoint)));
+        *out++ = static_cast<char16_t>(codePoint);
     }
+    return out;
 }
 
 // Length and first-byte payload of a UTF-8 lead byte, with the allowed range of the second byte that
@@ -133,7 +133,8 @@ QString AnsiToWide(const char* data, qsizetype size)
 {
     if (size <= 0)
         return QString();
-    const Iconv cd(kWideCharset, kAnsiCharset);
+    // Opening a descriptor costs about as much as converting a header line, so each thread keeps its own.
+    thread_local const Iconv cd(kWideCharset, kAnsiCharset);
     if (!cd.IsValid())
         return QString::fromLatin1(data, size);
     const QByteArray wide = Run(cd.Get(), data, size, size * 2, [](char*& in, size_t& inLeft, Sink& sink) {
@@ -149,7 +150,7 @@ QByteArray WideToAnsi(const QString& text)
 {
     if (text.isEmpty())
         return QByteArray();
-    const Iconv cd(kAnsiCharset, kWideCharset);
+    thread_local const Iconv cd(kAnsiCharset, kWideCharset);
     if (!cd.IsValid())
         return text.toLatin1();
     const auto* units = reinterpret_cast<const char*>(text.utf16());
@@ -170,14 +171,17 @@ QByteArray WideToAnsi(const QString& text)
 
 QString Utf8ToWide(const char* data, qsizetype size)
 {
-    QString text;
-    text.reserve(qMax<qsizetype>(size, 0));
+    if (size <= 0)
+        return QString();
+    // Never more UTF-16 units than bytes: one byte gives at most one unit, four bytes at most two.
+    QString text(size, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
     const auto* bytes = reinterpret_cast<const unsigned char*>(data);
     qsizetype i = 0;
     while (i < size) {
         const unsigned char b = bytes[i++];
         if (b < 0x80) {
-            text.append(QChar(b));
+            *out++ = b;
             continue;
         }
         const Utf8Lead lead = ReadLead(b);
@@ -191,8 +195,9 @@ QString Utf8ToWide(const char* data, qsizetype size)
             high = 0xBF;
             ++taken;
         }
-        AppendUnit(text, lead.trail > 0 && taken == lead.trail ? codePoint : kReplacement);
+        out = WriteUnits(out, lead.trail > 0 && taken == lead.trail ? codePoint : kReplacement);
     }
+    text.truncate(out - reinterpret_cast<const char16_t*>(text.constData()));
     return text;
 }
 
@@ -202,6 +207,7 @@ bool ConvertToUtf8(const QByteArray& bytes, const QByteArray& charset, QByteArra
     // Suffixes such as "//IGNORE" would change iconv's behaviour, and a NUL would cut the name short.
     if (charset.isEmpty() || charset.contains('/') || charset.contains('\0'))
         return false;
+    // Charsets vary from mail to mail; one open per conversion is small next to a body's conversion.
     const Iconv cd("UTF-8", charset.constData());
     if (!cd.IsValid())
         return false;

@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -97,22 +98,23 @@ TEST_F(TempFolderTest, SymbolicLinksAreRemovedAndTheirTargetsSurvive)
     EXPECT_TRUE(QFileInfo::exists(outside + "inner/keep-too.txt"));
 }
 
-// Runs fn as an unprivileged user: root deletes through any permission, so a root test forks and drops to
-// nobody, which is when a read-only folder really stops a delete.
-void RunWithoutPrivileges(const QString& tree, void (*fn)(const QString&))
+// Runs fn(".") in a child process that works inside folder. Root deletes through any permission, so as root
+// the child drops to nobody first, which is when a read-only folder really stops a delete. The folder is
+// entered through a descriptor opened beforehand, so the folders above it need not be reachable for nobody.
+void RunUnprivilegedIn(const QString& folder, void (*fn)(const QString&))
 {
-    if (::geteuid() != 0) {
-        fn(tree);
-        return;
-    }
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
-        if (dropped)
-            fn(tree);
-        ::_exit(dropped ? 0 : 1);
+        const bool dropped = ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0);
+        const bool entered = dropped && ::fchdir(fd) == 0;
+        if (entered)
+            fn(QStringLiteral("."));
+        ::_exit(entered ? 0 : 1);
     }
+    ::close(fd);
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
@@ -132,11 +134,11 @@ TEST_F(TempFolderTest, EntriesThatCannotBeDeletedStayAndTheWalkGoesOn)
     }
     ASSERT_EQ(::chmod(QFile::encodeName(folder + "locked").constData(), 0555), 0);
 
-    RunWithoutPrivileges(folder, [](const QString& f) { EmptyFolder(f); });
+    RunUnprivilegedIn(folder, [](const QString& here) { EmptyFolder(here); });
     EXPECT_EQ(EntriesBelow(folder), QStringList{"locked"});
     EXPECT_TRUE(QFileInfo::exists(folder + "locked/stays.txt"));
 
-    RunWithoutPrivileges(m_base.path(), [](const QString& base) { RemoveTempFolder(base); });
+    RunUnprivilegedIn(m_base.path(), [](const QString& base) { RemoveTempFolder(base); });
     EXPECT_TRUE(QFileInfo::exists(folder + "locked/stays.txt"));
     ::chmod(QFile::encodeName(folder + "locked").constData(), 0755);
 }

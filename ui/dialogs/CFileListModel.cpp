@@ -83,7 +83,7 @@ int CFileListModel::Append(const QStringList& paths, bool bWithIcon)
 
 void CFileListModel::Remove(QList<int> rows)
 {
-    std::erase_if(rows, [this](int row) { return row < 0 || row >= rowCount(); });
+    rows.removeIf([this](int row) { return row < 0 || row >= rowCount(); });
     std::sort(rows.begin(), rows.end(), std::greater<int>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     // From the bottom up, one run of adjacent rows at a time.

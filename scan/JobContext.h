@@ -1,4 +1,5 @@
 #pragma once
+#include "scan/CWorkerThread.h"
 #include "scan/MainFrameInterface.h"
 #include "scan/ScannedFileEntry.h"
 
@@ -25,6 +26,7 @@ struct CFrameMembers {
     HTreeItem m_hClickedItem = kNoTreeItem;
     int64_t m_nPreviewIndex = 0;
     QString m_strPreviewFile;
+    CWorkerThread m_worker; // last, so it is joined before the members its job uses go away
 };
 
 // What a job runs against: shared state and the window.

@@ -69,6 +69,9 @@ public:
     virtual int64_t TreeGetItemData(HTreeItem item) = 0;
     virtual bool TreeHasItems() = 0;
     virtual void TreeReselectItem(HTreeItem item) = 0; // the click handling's own selection, on a refused click
+    // 1-based numbers of the scanned files whose folder item is checked (a file item's check covers its
+    // folder item), ascending. Called on the UI thread by the Save command.
+    virtual std::vector<int64_t> CheckedFileNumbers() = 0;
 
     // The email list. Rows are appended in order; several rows may come in one call.
     virtual void ListDeleteAll() = 0;

@@ -1,5 +1,4 @@
 #pragma once
-// Interface fixed for the other layers; the scanner's implementation fills in the rest of this file.
 #include "platform/CFile.h"
 #include "scan/MainFrameInterface.h"
 
@@ -11,16 +10,31 @@
 
 using MessageOffsetTable = std::vector<uint64_t>;
 
+class BlockMatcher;
+class ScanProgress;
+
+// One mailbox file: finds where its messages begin and stays open so their bytes can be read later.
 class MboxFileScanner : public CFile {
 public:
     MboxFileScanner() = default;
 
+    // Splits at a line break (LF or CR) followed by "From "; each entry after 0 is the break's offset.
     int ScanFromLines();
+    // Splits a .imm container at its "MIME-Version: 1.0" lines; path names the same file, read a second time.
     int ScanMimeVersion(const QString& path);
+
+    // True when one of the 9 lines after the line break at offset begins with "Subject:", "To:" or "From:".
+    static bool HasHeaderLinesAfter(const CFile& file, uint64_t offset);
 
     MessageOffsetTable m_offsets;
     QStringList m_vecImmAttachments;
     QString m_strAttachmentsFolder;
     IProgressNotify* m_hWndNotify = nullptr;
     std::atomic<bool> m_bContinue{true};
+    bool m_bAllowMapping = true; // false: always the buffered path (tests and benchmarks compare the two)
+
+private:
+    int Scan(BlockMatcher& matcher);
+    template <class Fetch>
+    bool ScanBlocks(uint64_t length, BlockMatcher& matcher, ScanProgress& progress, Fetch&& fetch);
 };

@@ -12,7 +12,7 @@ CSingleInstanceGuard::CSingleInstanceGuard()
 {
     const QString path = SystemTempPath() + QStringLiteral("/{KAVRENORLANDACONV_EXE}");
     do {
-        m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
     } while (m_fd < 0 && errno == EINTR);
     if (m_fd < 0)
         return;

@@ -230,6 +230,7 @@ private slots:
         h.Click("Remove");
         h.prompts.QueueYesNo(true);
         h.Click("Stop");
+        h.Click("Add Files"); // stopped, but refused until the worker's last batch is in
         QTRY_VERIFY(h.Idle());
         QVERIFY(h.Rows().size() <= 2000);
         QCOMPARE(h.Status(), h.Rows().isEmpty() ? QString() : QString("Total number of files: [%1]").arg(h.Rows().size()));
@@ -237,7 +238,8 @@ private slots:
             QStringList({"Please stop the running process to add file(s) in the list.",
                 "Please stop the running process to search mbox files",
                 "Please stop the running process to remove file(s) from the list.",
-                "Do you want to stop the running process."}));
+                "Do you want to stop the running process.",
+                "Please stop the running process to add file(s) in the list."}));
 
         h.AddFiles({Path("A.mbox")}); // idle again: a new worker may start
         QVERIFY(h.Rows().contains(Path("A.mbox")));

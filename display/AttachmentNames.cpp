@@ -24,10 +24,15 @@ bool ReadWholeFile(const QString& path, QByteArray& data)
 QString ReadAttachmentNames(const QString& path)
 {
     QByteArray data;
-    return ReadWholeFile(path, data) ? AttachmentNamesOf(std::move(data)) : QString();
+    if (!ReadWholeFile(path, data))
+        return QString();
+    QString names = AttachmentNamesOf(std::move(data)).join(u',');
+    while (names.endsWith(u','))
+        names.chop(1);
+    return names;
 }
 
-QString AttachmentNamesOf(QByteArray data)
+QStringList AttachmentNamesOf(QByteArray data)
 {
     bool inserted = false;
     if (!HasCrLfBeforeNul(data))
@@ -36,13 +41,11 @@ QString AttachmentNamesOf(QByteArray data)
     message.LoadHeadersOnly(data.constData(), data.size());
     std::list<CMimeBody*> parts;
     message.GetBodyPartList(parts);
-    QString names;
+    QStringList names;
     for (const CMimeBody* part : parts) {
         if (part->GetMediaType() != MEDIA_TEXT && part->IsAttachment())
-            names += Utf8OrAnsiToWide(QByteArrayView(part->GetName())) + u',';
+            names.append(Utf8OrAnsiToWide(QByteArrayView(part->GetName())));
     }
-    while (names.endsWith(u','))
-        names.chop(1);
     return names;
 }
 

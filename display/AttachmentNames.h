@@ -6,8 +6,8 @@
 // The Content-Type "name" of every non-text part of the preview file that is an attachment, each followed
 // by ",", trailing commas removed; "" when the file cannot be read.
 QString ReadAttachmentNames(const QString& path);
-// The same names from an email's bytes.
-QString AttachmentNamesOf(QByteArray data);
+// The names of those parts of an email's bytes, one entry each (a name may hold a comma).
+QStringList AttachmentNamesOf(QByteArray data);
 
 // The attachment rows of an mbox email: one per comma-separated piece of names (none when names is "").
 QStringList AttachmentRowsFromNames(const QString& names);

@@ -118,7 +118,6 @@ private:
     std::unordered_map<HTreeItem, QStandardItem*> m_items;
     mutable std::unordered_map<HTreeItem, CHECKTREEDATA> m_records; // painting stores nTextRight
     HTreeItem m_nextHandle = 1;
-    HTreeItem m_hHotItem = kNoTreeItem;
     bool m_bFirstTime = true;
     bool m_bDestroying = false;
     int m_nCheckBoxSize = 16;

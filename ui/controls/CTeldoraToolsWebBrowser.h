@@ -1,7 +1,6 @@
 #pragma once
 #include <QWebEngineView>
 
-class CPreviewSchemeHandler;
 
 // The preview browser: renders only files served through the preview scheme, no scripts, no
 // context menu, no downloads and no request that leaves the machine.

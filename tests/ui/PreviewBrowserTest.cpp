@@ -1,0 +1,95 @@
+#include "UiTestMain.h"
+#include "ui/controls/CTeldoraToolsWebBrowser.h"
+#include "ui/controls/PreviewScheme.h"
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTemporaryDir>
+
+namespace {
+
+constexpr int kLoadTimeoutMs = 30000;
+
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return path;
+}
+
+QByteArray Utf16LeWithBom(const QString& text)
+{
+    QByteArray bytes("\xFF\xFE", 2);
+    for (QChar c : text) {
+        bytes.append(static_cast<char>(c.unicode() & 0xFF));
+        bytes.append(static_cast<char>(c.unicode() >> 8));
+    }
+    return bytes;
+}
+
+// Waits for the page to finish and returns whether it loaded.
+bool LoadResult(QSignalSpy& finished)
+{
+    if (finished.isEmpty() && !finished.wait(kLoadTimeoutMs))
+        return false;
+    return finished.takeFirst().at(0).toBool();
+}
+
+} // namespace
+
+class PreviewBrowserTest : public QObject {
+    Q_OBJECT
+private slots:
+    void servesUtf16BlankPage()
+    {
+        QTemporaryDir dir;
+        const QString page = WriteFile(dir, "Tmp1.html",
+                                       Utf16LeWithBom("<html><head><title>Blänk Ωmega</title></head><body></body></html>"));
+        QVERIFY(!page.isEmpty());
+        CTeldoraToolsWebBrowser browser;
+        browser.resize(300, 200);
+        browser.show();
+        QSignalSpy finished(&browser, &QWebEngineView::loadFinished);
+        browser.Navigate(page);
+        QVERIFY(LoadResult(finished));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.title(), QStringLiteral("Blänk Ωmega"), kLoadTimeoutMs);
+        QCOMPARE(browser.url(), PreviewUrl(page));
+    }
+
+    void refusesOtherFilesAndRemoteRequests()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        int connections = 0;
+        connect(&server, &QTcpServer::newConnection, this, [&] { ++connections; });
+        const QString remote = QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort());
+
+        QTemporaryDir dir;
+        const QString page = WriteFile(dir, "mail.html",
+                                       ("<html><head><title>mail</title><link rel=stylesheet href='" + remote
+                                        + "s.css'></head><body><img src='" + remote + "pixel.png'></body></html>")
+                                           .toUtf8());
+        const QString other = WriteFile(dir, "other.html", "<html><title>other</title></html>");
+        CTeldoraToolsWebBrowser browser;
+        browser.resize(300, 200);
+        browser.show();
+        QSignalSpy finished(&browser, &QWebEngineView::loadFinished);
+
+        browser.Navigate(page);
+        QVERIFY(LoadResult(finished));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.title(), QStringLiteral("mail"), kLoadTimeoutMs);
+
+        browser.setUrl(QUrl(remote));
+        QVERIFY(!LoadResult(finished));
+        browser.setUrl(PreviewUrl(other)); // not the file the browser was told to show
+        QVERIFY(!LoadResult(finished));
+        QTest::qWait(300);
+        QCOMPARE(connections, 0);
+    }
+};
+
+ORLANDA_UI_TEST_MAIN(PreviewBrowserTest)
+#include "PreviewBrowserTest.moc"

@@ -1,0 +1,23 @@
+#include "ui/controls/CImageList.h"
+
+#include <QBitmap>
+#include <QImage>
+
+CImageList::CImageList(const QString& resource, QSize cell) : CImageList(QPixmap(resource), cell) {}
+
+CImageList::CImageList(const QPixmap& strip, QSize cell) : m_cell(cell)
+{
+    if (strip.isNull() || cell.width() <= 0 || cell.height() <= 0)
+        return;
+    QPixmap masked = strip;
+    masked.setMask(QBitmap::fromImage(strip.toImage().createMaskFromColor(qRgb(255, 0, 255), Qt::MaskOutColor)));
+    for (int x = 0; x + cell.width() <= strip.width(); x += cell.width())
+        m_cells.push_back(masked.copy(x, 0, cell.width(), cell.height()));
+}
+
+QPixmap CImageList::Image(int index) const
+{
+    if (index < 0 || index >= Count())
+        return {};
+    return m_cells[static_cast<size_t>(index)];
+}

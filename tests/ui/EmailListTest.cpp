@@ -2,6 +2,7 @@
 #include "ui/controls/CTeldoraToolsTopListCtrl.h"
 #include "ui/panes/CTeldoraNimbrelProjView.h"
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSignalSpy>
 
 namespace {
@@ -126,6 +127,7 @@ private slots:
     {
         CTeldoraNimbrelProjView view;
         view.resize(800, 400);
+        view.show();
         CTeldoraToolsTopListCtrl* list = view.GetEmailList();
         list->AppendRows(Rows(100000));
         list->AppendRows(Rows(1, 100000));

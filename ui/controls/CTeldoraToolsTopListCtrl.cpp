@@ -42,6 +42,7 @@ CTeldoraToolsTopListCtrl::CTeldoraToolsTopListCtrl(QWidget* parent)
     columns->setSectionsClickable(false); // a header click never reorders the rows
     columns->setHighlightSections(false);
     columns->setStretchLastSection(false);
+    columns->setMinimumSectionSize(0); // the icon columns are narrower than the style's minimum
     columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int column = 0; column < CEmailListModel::kColumnCount; ++column) {
         columns->setSectionResizeMode(column, kColumns[column].resizable ? QHeaderView::Interactive : QHeaderView::Fixed);
@@ -82,8 +83,10 @@ QString CTeldoraToolsTopListCtrl::GetItemText(int64_t row, int column) const
 
 void CTeldoraToolsTopListCtrl::EnsureVisible(int64_t row)
 {
-    if (m_model->Row(row))
-        scrollTo(m_model->index(static_cast<int>(row), 0));
+    if (!m_model->Row(row))
+        return;
+    executeDelayedItemsLayout(); // rows appended just before must count in the scroll range
+    scrollTo(m_model->index(static_cast<int>(row), 0));
 }
 
 int64_t CTeldoraToolsTopListCtrl::GetSelectionMark() const

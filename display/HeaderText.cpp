@@ -12,9 +12,3 @@ QString Utf8OrAnsiToWide(QByteArrayView bytes)
         return utf8;
     return AnsiToWide(text.data(), text.size());
 }
-
-QString FileNameFromPath(const QString& path)
-{
-    const qsizetype slash = path.lastIndexOf(u'/');
-    return slash < 0 ? QString() : path.mid(slash + 1);
-}

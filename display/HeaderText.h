@@ -6,5 +6,5 @@
 // hold at least one valid multi-byte sequence, else Windows-1252.
 QString Utf8OrAnsiToWide(QByteArrayView bytes);
 
-// The text after the last "/" of path; "" when it has none.
-QString FileNameFromPath(const QString& path);
+// FileNameFromPath lives with the scanned-file helpers, which the scan job and the snapshot load share.
+#include "scan/ScannedFiles.h"

@@ -1,15 +1,18 @@
-#include "platform/AppTitle.h"
+#include "app/CTeldoraNimbrelProjApp.h"
+#include "ui/controls/PreviewScheme.h"
 
 #include <QApplication>
-#include <QMainWindow>
-#include <QWebEngineView>
+#include <unistd.h>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(kAppTitle());
-    window.setCentralWidget(new QWebEngineView(&window));
-    window.show();
-    return app.exec();
+    // The web engine's sandbox refuses to start for root.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    RegisterPreviewScheme();
+    QApplication qtApp(argc, argv);
+    CTeldoraNimbrelProjApp theApp;
+    if (!theApp.InitInstance(QApplication::arguments().mid(1)))
+        return 0;
+    return QApplication::exec();
 }

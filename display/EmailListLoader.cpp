@@ -57,10 +57,10 @@ private:
     QElapsedTimer m_timer;
 };
 
-// Reads email i and builds its row; false when its buffer cannot be allocated.
-bool ReadEmailRow(MboxFileScanner& scanner, bool bIsImm, int64_t i, EmailRow& row)
+// Reads email i into buffer (reused from email to email) and builds its row; false when the buffer cannot
+// be allocated.
+bool ReadEmailRow(MboxFileScanner& scanner, bool bIsImm, int64_t i, QByteArray& buffer, EmailRow& row)
 {
-    QByteArray buffer;
     try {
         if (!ReadEmailSlice(scanner, scanner.m_offsets[i], scanner.m_offsets[i + 1], buffer))
             return false;
@@ -95,6 +95,7 @@ void AppendEmailRows(JobContext& ctx, MboxFileScanner& scanner, const QString& n
 {
     RowBatcher batcher(ctx.ui, name, total);
     const bool bIsImm = ctx.frame.m_bCurIsImm;
+    QByteArray buffer;
     for (int64_t i = 0; i < total; ++i) {
         if (batcher.Due()) {
             batcher.Flush();
@@ -104,7 +105,7 @@ void AppendEmailRows(JobContext& ctx, MboxFileScanner& scanner, const QString& n
             break;
         EmailRow row;
         row.strName = name;
-        if (ReadEmailRow(scanner, bIsImm, i, row))
+        if (ReadEmailRow(scanner, bIsImm, i, buffer, row))
             batcher.Add(std::move(row));
     }
     batcher.Flush();

@@ -5,12 +5,12 @@
 
 bool ReadEmailSlice(const CFile& file, uint64_t start, uint64_t end, QByteArray& data)
 {
-    data.clear();
     const uint64_t length = file.GetLength();
     const uint64_t from = std::min(start, length);
     const uint64_t to = std::clamp(end, from, length);
     try {
-        data = QByteArray(static_cast<qsizetype>(to - from), Qt::Uninitialized);
+        // resize keeps the capacity, so listing reuses one buffer instead of faulting in fresh pages per email
+        data.resize(static_cast<qsizetype>(to - from));
     } catch (const std::bad_alloc&) {
         return false;
     }

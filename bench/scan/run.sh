@@ -22,6 +22,7 @@ for tool in grep rg; do
     "$(echo "$size $secs" | awk '{print $1/$2/1e9}')"
 done
 "$bench" floor "$corpus"
+"$bench" floor-read "$corpus"
 "$bench" mapped "$corpus"
 "$bench" buffered "$corpus"
 echo "peak memory (KiB): mapped $( { /usr/bin/time -f %M "$bench" mapped "$corpus" >/dev/null; } 2>&1 )," \

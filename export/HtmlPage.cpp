@@ -1,12 +1,52 @@
 #include "export/HtmlPage.h"
 
+#include <QRegularExpression>
+
+namespace {
+
+// Nothing but inline styles and embedded images may load, so a mail's scripts and remote references
+// stay dead in any browser that opens the page.
+constexpr char kHead[] = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n"
+                         "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+                         "img-src data:; style-src 'unsafe-inline'\">\n"
+                         "<style>table.headers{border-collapse:collapse;margin-bottom:1em;font-family:sans-serif}"
+                         "table.headers th{text-align:left;padding-right:1em;vertical-align:top}</style>\n";
+
+QString HeaderRow(const QString& label, const QString& value)
+{
+    return QStringLiteral("<tr><th>%1</th><td>%2</td></tr>\n").arg(label, value.toHtmlEscaped());
+}
+
+// Script elements and inline event handlers go; the policy above already keeps them from running.
+QString WithoutScripts(QString html)
+{
+    static const QRegularExpression scripts(QStringLiteral("<script\\b.*?(</script\\s*>|$)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression handlers(QStringLiteral("\\s on[a-z]+\\s*="),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::ExtendedPatternSyntaxOption);
+    return html.remove(scripts).replace(handlers, QStringLiteral(" data-removed="));
+}
+
+} // namespace
+
 QString EmailBodyHtml(const QByteArray& email)
 {
     const qsizetype blank = email.indexOf("\r\n\r\n");
-    return QStringLiteral("<pre>") + QString::fromUtf8(email.mid(blank < 0 ? email.size() : blank + 4)).toHtmlEscaped() + QStringLiteral("</pre>");
+    return QStringLiteral("<pre>") + QString::fromUtf8(email.mid(blank < 0 ? email.size() : blank + 4)).toHtmlEscaped()
+        + QStringLiteral("</pre>");
 }
 
 QByteArray HtmlPage(const ExportedEmail& email)
 {
-    return "<html><body>" + EmailBodyHtml(email.bytes).toUtf8() + "</body></html>";
+    const EmailSummary& summary = email.summary;
+    QString page = QString::fromLatin1(kHead) + QStringLiteral("<title>%1</title></head><body>\n")
+                                                    .arg(summary.strSubject.toHtmlEscaped());
+    page += QStringLiteral("<table class=\"headers\">\n") + HeaderRow(QStringLiteral("Subject:"), summary.strSubject)
+        + HeaderRow(QStringLiteral("From:"), summary.strFrom) + HeaderRow(QStringLiteral("To:"), summary.strTo)
+        + HeaderRow(QStringLiteral("Date:"), summary.strDate);
+    if (!email.vecAttachments.isEmpty())
+        page += HeaderRow(QStringLiteral("Attachments:"), email.vecAttachments.join(QStringLiteral(", ")));
+    page += QStringLiteral("</table>\n<hr>\n") + WithoutScripts(EmailBodyHtml(email.bytes))
+        + QStringLiteral("\n</body></html>\n");
+    return page.toUtf8();
 }

@@ -34,6 +34,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QProgressBar>
+#include <QScreen>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
@@ -101,13 +102,15 @@ bool CMainFrame::Create()
         splash->SetText(QStringLiteral("v17.0"));
     splash->Show();
     OnApplicationLook(m_app.m_nVisualStyle);
-    BuildRibbon();
+    BuildRibbonAndCaptionBar();
     BuildStatusBar();
-    BuildCaptionBar();
     if (!BuildPanes())
         return false;
     SetCaptionText(QStringLiteral("Select Mbox file to continue the conversion process."));
     ShowProgressBar(false);
+    // Without a window manager a maximize request does nothing; start with the screen's size anyway.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     showMaximized();
     m_app.m_logFile.Open(GetDesktopFolder(), QDateTime::currentDateTime());
     m_app.m_strLogPath = m_app.m_logFile.Path();
@@ -119,11 +122,19 @@ bool CMainFrame::Create()
     return true;
 }
 
-void CMainFrame::BuildRibbon()
+// The ribbon and, under it across the whole width, the caption bar.
+void CMainFrame::BuildRibbonAndCaptionBar()
 {
-    m_pRibbon = new CRibbonBar(this);
+    auto* top = new QWidget(this);
+    m_pRibbon = new CRibbonBar(top);
     connect(m_pRibbon, &CRibbonBar::commandTriggered, this, &CMainFrame::OnCommand);
-    setMenuWidget(m_pRibbon);
+    m_pCaptionBar = new CMyCaptionBar(top);
+    auto* layout = new QVBoxLayout(top);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_pRibbon);
+    layout->addWidget(m_pCaptionBar);
+    setMenuWidget(top);
 }
 
 void CMainFrame::BuildStatusBar()
@@ -132,18 +143,6 @@ void CMainFrame::BuildStatusBar()
     connect(m_pStatusBar, &CRibbonStatusBarCls::linkActivated, this,
         [this](const QString& address) { m_pPrompts->OpenUrl(address); });
     setStatusBar(m_pStatusBar);
-}
-
-// The caption bar runs across the top of the client area, above the docked panes and the view.
-void CMainFrame::BuildCaptionBar()
-{
-    m_pCaptionBar = new CMyCaptionBar(this);
-    auto* bar = new QDockWidget(this);
-    bar->setObjectName(QStringLiteral("captionDock"));
-    bar->setTitleBarWidget(new QWidget(bar));
-    bar->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    bar->setWidget(m_pCaptionBar);
-    addDockWidget(Qt::TopDockWidgetArea, bar);
 }
 
 bool CMainFrame::BuildPanes()

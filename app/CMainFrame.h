@@ -100,9 +100,8 @@ private:
     template <typename F>
     auto OnUiThread(F&& call);
 
-    void BuildRibbon();
+    void BuildRibbonAndCaptionBar();
     void BuildStatusBar();
-    void BuildCaptionBar();
     bool BuildPanes();
     bool IsBusy() const;
     bool RefuseWhileBusy();

@@ -82,6 +82,7 @@ QWidget* CRibbonBar::MakePanel(const QString& title, const QList<int>& commandId
 {
     auto* panel = new QFrame(this);
     panel->setFrameShape(QFrame::StyledPanel);
+    panel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* layout = new QGridLayout(panel);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setHorizontalSpacing(2);

@@ -15,6 +15,7 @@ class SplashAboutTest : public QObject {
 private slots:
     void shapeLeavesOutMagentaRuns();
     void splashShowsCentredVersionAndDisappears();
+    void aboutTextsFitTheirPlaces();
     void aboutSwallowsEnterAndEscapeAndClosesOnOk();
     void aboutLinksOpenSiteAndMail();
     void aboutDragsBySurface();
@@ -57,6 +58,18 @@ void SplashAboutTest::splashShowsCentredVersionAndDisappears()
     splash->Show();
     QVERIFY(splash->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 6000);
+}
+
+void SplashAboutTest::aboutTextsFitTheirPlaces()
+{
+    CScriptedPrompts prompts;
+    CTeldoraAboutDlg about(prompts, nullptr);
+    for (const char* name : {"title1027", "notice1026"}) {
+        auto* label = about.findChild<QLabel*>(QString::fromLatin1(name));
+        QVERIFY(label);
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+        QVERIFY(about.rect().contains(label->geometry()));
+    }
 }
 
 void SplashAboutTest::aboutSwallowsEnterAndEscapeAndClosesOnOk()

@@ -70,7 +70,7 @@ CTeldoraAboutDlg::CTeldoraAboutDlg(IUserPrompts& prompts, QWidget* parent)
 
 QString CTeldoraAboutDlg::NoticeText()
 {
-    return QStringLiteral("Your mailbox files are only read, never changed.");
+    return QStringLiteral("Reads your mail, never changes it.");
 }
 
 QLabel* CTeldoraAboutDlg::AddText(const QString& text, const QRect& where, const QFont& font)

@@ -19,6 +19,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 
 namespace {
@@ -26,6 +27,7 @@ namespace {
 constexpr int kSearchSteps = 1000;     // the search bar fills in kSearchSteps timer ticks, then starts over
 constexpr int kSearchTickMs = 100;
 constexpr int kFileNameWidth = 500;
+constexpr int kMaxQueuedBatches = 2;   // batches on their way to the dialog before a worker waits
 
 // The list's file picture is drawn on magenta, which stands for "see-through".
 QIcon MaskedIcon(const QString& resource)
@@ -308,6 +310,10 @@ void CSelectFilesDlg::StartWorker(Mode mode, std::function<void(CPathBatcher&)> 
     m_bRunning.store(1, std::memory_order_relaxed);
     m_worker = std::thread([this, work = std::move(work)] {
         CPathBatcher out([this](FoundBatch batch) {
+            // The dialog shows all queued batches in one go: a walk faster than the list would freeze it.
+            while (m_nQueuedBatches.load() >= kMaxQueuedBatches && m_bRunning.load(std::memory_order_relaxed))
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            ++m_nQueuedBatches;
             QMetaObject::invokeMethod(
                 this, [this, batch = std::move(batch)]() mutable { OnBatch(std::move(batch)); },
                 Qt::QueuedConnection);
@@ -321,6 +327,7 @@ void CSelectFilesDlg::StartWorker(Mode mode, std::function<void(CPathBatcher&)> 
 // and they wait in the inbox until it is closed.
 void CSelectFilesDlg::OnBatch(FoundBatch batch)
 {
+    --m_nQueuedBatches;
     m_inbox.push_back(std::move(batch));
     if (m_bDraining)
         return;
@@ -381,6 +388,7 @@ void CSelectFilesDlg::StopWorker()
         return;
     m_worker.join();
     QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    m_nQueuedBatches = 0;
     m_inbox.clear();
     ShowIdle();
 }

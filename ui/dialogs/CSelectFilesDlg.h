@@ -79,6 +79,7 @@ private:
     std::thread m_worker;
     Mode m_eMode = Mode::Add;
     int m_nHandled = 0;                // paths of the current Add Files run taken from the inbox so far
+    std::atomic<int> m_nQueuedBatches{0}; // posted by the worker, not yet taken into the inbox
     std::deque<FoundBatch> m_inbox;    // batches not yet shown, oldest first
     bool m_bDraining = false;
 };

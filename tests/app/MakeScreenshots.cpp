@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/CTeldoraNimbrelProjApp.h"
 #include "platform/ScriptedPrompts.h"
+#include "ui/controls/CCheckTreeCtrl.h"
 #include "ui/controls/PreviewScheme.h"
 #include "ui/dialogs/CTeldoraAboutDlg.h"
 
@@ -54,5 +55,20 @@ int main(int argc, char** argv)
     CTeldoraAboutDlg about(prompts, &frame);
     about.show();
     ok &= Shoot(out, "about.png", 600);
+    about.close();
+
+    // The sample mailboxes scanned as if given on the command line, then the first one listed.
+    const QDir samples(QStringLiteral(ORLANDA_SOURCE_DIR "/samples"));
+    QStringList paths;
+    for (const QString& name : samples.entryList(QDir::Files, QDir::Name))
+        paths << samples.filePath(name);
+    frame.ScanAtStart(paths);
+    QTest::qWaitFor([&] { return !frame.m_members.m_worker.IsAlive(); }, 10000);
+    CCheckTreeCtrl* tree = frame.findChild<CCheckTreeCtrl*>();
+    const std::vector<HTreeItem> files = tree->GetRootItems();
+    if (!files.empty() && !tree->GetChildItems(files.front()).empty())
+        frame.OnShowFolderMails(tree->GetChildItems(files.front()).front());
+    QTest::qWaitFor([&] { return !frame.m_members.m_worker.IsAlive(); }, 10000);
+    ok &= Shoot(out, "main-window-scanned.png", 800);
     return ok ? 0 : 1;
 }

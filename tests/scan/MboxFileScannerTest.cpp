@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <functional>
 #include <random>
 
 namespace {
@@ -234,6 +235,24 @@ TEST(MboxFileScanner, ReportsEachChangedProgressPosition)
     }
 }
 
+// Scans path with the "From " scan and runs action when the bar first moves, in the middle of the scan.
+Table ScanInterrupted(const QString& path, bool mapped, const std::function<void(MboxFileScanner&)>& action)
+{
+    MboxFileScanner scanner;
+    EXPECT_TRUE(scanner.Open(path));
+    scanner.m_bAllowMapping = mapped;
+    RecordingFrame frame;
+    frame.onCall = [&](const QString& call) {
+        if (call == "ProgressPos 1")
+            action(scanner);
+    };
+    scanner.m_hWndNotify = &frame;
+    scanner.ScanFromLines();
+    EXPECT_TRUE(scanner.m_bContinue);
+    EXPECT_EQ(frame.Calls().last(), "ProgressPos 1000");
+    return scanner.m_offsets;
+}
+
 TEST(MboxFileScanner, StopKeepsTheOffsetsFoundSoFarWithoutTheLength)
 {
     TempFiles files;
@@ -241,21 +260,10 @@ TEST(MboxFileScanner, StopKeepsTheOffsetsFoundSoFarWithoutTheLength)
     const QString path = files.WriteFile("stop", data);
     const Table full = ReferenceFromLines(data);
     for (const bool mapped : {true, false}) {
-        MboxFileScanner scanner;
-        ASSERT_TRUE(scanner.Open(path));
-        scanner.m_bAllowMapping = mapped;
-        RecordingFrame frame;
-        frame.onCall = [&](const QString& call) {
-            if (call == "ProgressPos 1")
-                scanner.m_bContinue = false;
-        };
-        scanner.m_hWndNotify = &frame;
-        scanner.ScanFromLines();
-        ASSERT_GT(scanner.m_offsets.size(), 1u);
-        ASSERT_LT(scanner.m_offsets.size(), full.size() - 1);
-        EXPECT_TRUE(std::equal(scanner.m_offsets.begin(), scanner.m_offsets.end(), full.begin()));
-        EXPECT_TRUE(scanner.m_bContinue);
-        EXPECT_EQ(frame.Calls().last(), "ProgressPos 1000");
+        const Table stopped = ScanInterrupted(path, mapped, [](MboxFileScanner& s) { s.m_bContinue = false; });
+        ASSERT_GT(stopped.size(), 1u);
+        ASSERT_LT(stopped.size(), full.size() - 1);
+        EXPECT_TRUE(std::equal(stopped.begin(), stopped.end(), full.begin()));
     }
 
     MboxFileScanner stoppedBeforeStart;
@@ -271,18 +279,9 @@ TEST(MboxFileScanner, FileShrinkingDuringTheScanEndsItWithoutACrash)
     TempFiles files;
     const QString path = files.WriteFile("shrinks", RandomMailbox(8, 4 << 20));
     for (const bool mapped : {true, false}) {
-        MboxFileScanner scanner;
-        ASSERT_TRUE(scanner.Open(path));
-        scanner.m_bAllowMapping = mapped;
-        RecordingFrame frame;
-        frame.onCall = [&](const QString& call) {
-            if (call == "ProgressPos 1")
-                QFile::resize(path, 1000);
-        };
-        scanner.m_hWndNotify = &frame;
-        scanner.ScanFromLines();
-        ASSERT_FALSE(scanner.m_offsets.empty());
-        EXPECT_NE(scanner.m_offsets.back(), uint64_t(4 << 20)) << "no length entry for a file that was cut";
+        const Table cut = ScanInterrupted(path, mapped, [&](MboxFileScanner&) { QFile::resize(path, 1000); });
+        ASSERT_FALSE(cut.empty());
+        EXPECT_NE(cut.back(), uint64_t(4 << 20)) << "no length entry for a file that was cut";
         QFile::resize(path, 4 << 20);
     }
 }

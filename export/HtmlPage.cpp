@@ -31,9 +31,10 @@ QString WithoutScripts(QString html)
 
 QString EmailBodyHtml(const QByteArray& email)
 {
-    const qsizetype blank = email.indexOf("\r\n\r\n");
-    return QStringLiteral("<pre>") + QString::fromUtf8(email.mid(blank < 0 ? email.size() : blank + 4)).toHtmlEscaped()
-        + QStringLiteral("</pre>");
+    const qsizetype lf = email.indexOf("\n\n");
+    const qsizetype crlf = email.indexOf("\n\r\n");
+    const qsizetype end = lf >= 0 && (crlf < 0 || lf < crlf) ? lf + 2 : crlf >= 0 ? crlf + 3 : email.size();
+    return QStringLiteral("<pre>") + QString::fromUtf8(email.mid(end)).toHtmlEscaped() + QStringLiteral("</pre>");
 }
 
 QByteArray HtmlPage(const ExportedEmail& email)

@@ -74,7 +74,7 @@ void ExportGuiTest::PdfExportHoldsTheSubjectAsText()
     QFile file(mailbox);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("From x Mon Jan  1 00:00:00 2024\nSubject: Quarterly figures\nFrom: ann@example.com\n\n"
-               "<script>document.write('bad')</script>Body text\n");
+               "<script>document.write('INJ' + 'ECTED')</script>Body text\n");
     file.close();
     CAppMembers app;
     CFrameMembers frame;
@@ -105,7 +105,7 @@ void ExportGuiTest::PdfExportHoldsTheSubjectAsText()
     const QString content = QString::fromUtf8(text.readAllStandardOutput());
     QVERIFY2(content.contains(QStringLiteral("Quarterly figures")), qPrintable(content));
     QVERIFY2(content.contains(QStringLiteral("Body text")), qPrintable(content));
-    QVERIFY(!content.contains(QStringLiteral("bad")));
+    QVERIFY(!content.contains(QStringLiteral("INJECTED"))); // the script never ran
 }
 
 int main(int argc, char** argv)

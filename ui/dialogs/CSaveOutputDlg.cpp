@@ -44,7 +44,7 @@ CSaveOutputDlg::CSaveOutputDlg(IUserPrompts& prompts, QWidget* parent) : QDialog
     pstOptions->addButton(AddOption(1023, QStringLiteral("Create separate pst file per MBOX file"),
                                     units.Rect(27, 33, 170, 10), false));
     pstOptions->addButton(AddOption(1021, QStringLiteral("Create single pst file for selected MBOX files"),
-                                    units.Rect(27, 45, 180, 10), false));
+                                    units.Rect(27, 45, 200, 10), false));
     auto* attach = new QCheckBox(QStringLiteral("Attach PST file to MS Outlook"), this);
     attach->setObjectName(ControlName(1001));
     attach->setGeometry(units.Rect(27, 57, 170, 10));

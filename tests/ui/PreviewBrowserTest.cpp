@@ -1,7 +1,10 @@
 #include "UiTestMain.h"
 #include "ui/controls/CTeldoraToolsWebBrowser.h"
 #include "ui/controls/PreviewScheme.h"
+#include "PixelChecks.h"
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -57,6 +60,33 @@ private slots:
         QVERIFY(LoadResult(finished));
         QTRY_COMPARE_WITH_TIMEOUT(browser.title(), QStringLiteral("Blänk Ωmega"), kLoadTimeoutMs);
         QCOMPARE(browser.url(), PreviewUrl(page));
+    }
+
+    void rendersEmailWithItsInlineImage()
+    {
+        QImage dot(8, 8, QImage::Format_RGB32);
+        dot.fill(qRgb(255, 0, 255));
+        QByteArray png;
+        QBuffer pngBuffer(&png);
+        QVERIFY(pngBuffer.open(QIODevice::WriteOnly) && dot.save(&pngBuffer, "PNG"));
+        QTemporaryDir dir;
+        // LF line ends, a Latin-1 HTML alternative after the plain one, the image by Content-ID.
+        const QString mail = WriteFile(dir, "Tmp2.mht",
+            "From: a@x\nSubject: s\nMIME-Version: 1.0\nContent-Type: multipart/related; boundary=r\n\n"
+            "--r\nContent-Type: multipart/alternative; boundary=a\n\n"
+            "--a\nContent-Type: text/plain\n\nplain\n"
+            "--a\nContent-Type: text/html; charset=ISO-8859-1\n\n<html><head><title>Gr\xFC\xDF" "e</title></head>"
+            "<body style='margin:0'><img src=\"cid:dot@x\" width=100 height=100></body></html>\n--a--\n"
+            "--r\nContent-Type: image/png\nContent-ID: <dot@x>\nContent-Transfer-Encoding: base64\n\n"
+                + png.toBase64() + "\n--r--\n");
+        CTeldoraToolsWebBrowser browser;
+        browser.resize(300, 200);
+        browser.show();
+        QSignalSpy finished(&browser, &QWebEngineView::loadFinished);
+        browser.Navigate(mail);
+        QVERIFY(LoadResult(finished));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.title(), QStringLiteral("Grüße"), kLoadTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(CountMagenta(browser.grab().toImage()) > 50 * 50, kLoadTimeoutMs);
     }
 
     void refusesOtherFilesAndRemoteRequests()

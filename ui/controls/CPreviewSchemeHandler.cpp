@@ -1,9 +1,11 @@
 #include "ui/controls/CPreviewSchemeHandler.h"
 
+#include "display/PreviewRenderer.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
+#include <QUrlQuery>
 #include <QWebEngineUrlRequestJob>
 #include <optional>
 
@@ -17,21 +19,16 @@ std::optional<QByteArray> ReadPreviewFile(const QString& path)
     return file.readAll();
 }
 
-// The blank page is UTF-16 with a byte-order mark; pages are handed on as UTF-8 when their
-// encoding is known from a mark, else as they are (their own meta charset applies).
-std::optional<QByteArray> Utf8FromMarkedText(const QByteArray& bytes)
+// A page asks for a part of the previewed email by the file's URL with the query "part=" + its index.
+// Absolute, so it does not depend on how the engine resolves references in this scheme.
+constexpr char kPartKey[] = "part";
+
+QByteArray PartUrlPrefix(const QUrl& fileUrl)
 {
-    std::optional<QStringConverter::Encoding> encoding = QStringConverter::encodingForData(bytes);
-    if (!encoding || (bytes.size() < 2))
-        return std::nullopt;
-    const bool marked = bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
-    if (!marked)
-        return std::nullopt;
-    QStringDecoder decoder(*encoding, QStringConverter::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (text.startsWith(QChar::ByteOrderMark))
-        text.remove(0, 1);
-    return text.toUtf8();
+    QByteArray url = fileUrl.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment).toEncoded();
+    // It goes into quoted attribute values of the mail's markup.
+    url.replace('\'', "%27").replace('"', "%22");
+    return url + "?" + kPartKey + "=";
 }
 
 void Reply(QWebEngineUrlRequestJob* job, const QByteArray& contentType, const QByteArray& body)
@@ -71,15 +68,26 @@ void CPreviewSchemeHandler::requestStarted(QWebEngineUrlRequestJob* job)
 
 void CPreviewSchemeHandler::ServeHtml(QWebEngineUrlRequestJob* job, const QByteArray& bytes)
 {
-    if (const std::optional<QByteArray> utf8 = Utf8FromMarkedText(bytes))
-        Reply(job, "text/html;charset=utf-8", *utf8);
-    else
-        Reply(job, "text/html", bytes);
+    Reply(job, HtmlFileContentType(bytes), bytes);
 }
 
-// The ".mht" preview: the message renderer of the display layer turns it into HTML with its parts
-// as sub-resources; until it is wired in, the message's bytes are shown as plain text.
+// The ".mht" preview: the email's page, and its inline parts for the page's references to them.
 void CPreviewSchemeHandler::ServeMessage(QWebEngineUrlRequestJob* job, const QByteArray& bytes)
 {
-    Reply(job, "text/plain", bytes);
+    const PreviewRenderer renderer(bytes);
+    const QUrlQuery query(job->requestUrl());
+    if (!query.hasQueryItem(QLatin1String(kPartKey))) {
+        const QByteArray prefix = PartUrlPrefix(job->requestUrl());
+        Reply(job, PreviewRenderer::kPageContentType,
+            renderer.PageHtml([&prefix](qsizetype index) { return prefix + QByteArray::number(index); }));
+        return;
+    }
+    bool ok = false;
+    const qlonglong index = query.queryItemValue(QLatin1String(kPartKey)).toLongLong(&ok);
+    if (!ok || index < 0 || index >= static_cast<qlonglong>(renderer.Parts().size())) {
+        job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+        return;
+    }
+    const PreviewPart& part = renderer.Parts()[static_cast<size_t>(index)];
+    Reply(job, part.contentType, part.bytes);
 }

@@ -9,7 +9,9 @@ void RegisterPreviewScheme()
         return;
     QWebEngineUrlScheme scheme(kPreviewScheme);
     scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
-    scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalScheme);
+    // A local scheme may load only from schemes allowed local access: the page needs its own parts.
+    scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalScheme
+        | QWebEngineUrlScheme::LocalAccessAllowed);
     QWebEngineUrlScheme::registerScheme(scheme);
 }
 

@@ -21,6 +21,7 @@
 #include "ui/controls/CTeldoraListCtrl.h"
 #include "ui/controls/CTeldoraStaticViewer.h"
 #include "ui/controls/CTeldoraToolsTopListCtrl.h"
+#include "ui/dialogs/CSelectFilesDlg.h"
 #include "ui/dialogs/CTeldoraAboutDlg.h"
 #include "ui/dialogs/QtUserPrompts.h"
 #include "ui/panes/CFileView.h"
@@ -33,6 +34,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QDockWidget>
+#include <QFileInfo>
 #include <QProgressBar>
 #include <QScreen>
 #include <QThread>
@@ -58,9 +60,10 @@ void SetBarPosition(QProgressBar* bar, int64_t pos)
     bar->setValue(std::clamp(ClampToInt(pos), bar->minimum(), bar->maximum()));
 }
 
+// The one filter entry ".TeldoraORLANDA Files (*.ORLANDASNAP)" with its dotless pattern "*ORLANDASNAP".
 QString SnapshotFilter()
 {
-    return QStringLiteral("TeldoraORLANDA Files (*.ORLANDASNAP)");
+    return QStringLiteral(".TeldoraORLANDA Files (*ORLANDASNAP)");
 }
 
 } // namespace
@@ -437,20 +440,23 @@ void CMainFrame::OnApplicationLook(int styleId)
 
 void CMainFrame::ScanAtStart(const QStringList& paths)
 {
-    m_vecStartPaths = paths;
+    m_vecStartPaths.clear();
+    for (const QString& path : paths)
+        m_vecStartPaths << QFileInfo(path).absoluteFilePath();
     OnOpen();
 }
 
-// The Select File dialog's step of Open; until it is there, the desktop's file picker with the system's
-// temporary folder.
+// The Select File dialog, filling a choice of its own so that a cancelled dialog changes nothing. Real
+// dialogs of the frame are owned by the frame; the Select File dialog then owns its own.
 std::optional<ScanChoice> CMainFrame::ChooseFilesForScan()
 {
-    ScanChoice choice{std::exchange(m_vecStartPaths, {}), QString()};
-    if (choice.paths.isEmpty())
-        choice.paths = m_pPrompts->ChooseOpenFiles();
-    if (choice.paths.isEmpty())
+    if (!m_vecStartPaths.isEmpty())
+        return ScanChoice{std::exchange(m_vecStartPaths, {}), QString()};
+    CAppMembers chosen;
+    CSelectFilesDlg dlg(chosen, this, m_pOwnPrompts ? nullptr : m_pPrompts);
+    if (dlg.exec() != QDialog::Accepted)
         return std::nullopt;
-    return choice;
+    return ScanChoice{chosen.m_vecMboxFiles, chosen.m_strTempPath};
 }
 
 void CMainFrame::OnOpen()

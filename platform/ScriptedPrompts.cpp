@@ -29,9 +29,10 @@ QStringList CScriptedPrompts::ChooseOpenFiles()
     return Next(m_openFiles);
 }
 
-QString CScriptedPrompts::ChooseFolder(const QString&)
+QString CScriptedPrompts::ChooseFolder(const QString&, const QString& title)
 {
     const std::lock_guard lock(m_mutex);
+    m_vecFolderTitles.append(title);
     return Next(m_folders);
 }
 
@@ -88,6 +89,12 @@ QStringList CScriptedPrompts::Shown() const
 {
     const std::lock_guard lock(m_mutex);
     return m_vecShown;
+}
+
+QStringList CScriptedPrompts::FolderTitles() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_vecFolderTitles;
 }
 
 QStringList CScriptedPrompts::OpenedUrls() const

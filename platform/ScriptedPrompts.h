@@ -11,7 +11,7 @@ public:
     void MessageBox(const QString& text) override;
     bool AskYesNo(const QString& text, bool questionIcon) override;
     QStringList ChooseOpenFiles() override;
-    QString ChooseFolder(const QString& start) override;
+    QString ChooseFolder(const QString& start, const QString& title) override;
     QString ChooseSaveFile(const QString& filter, const QString& defaultSuffix) override;
     QString ChooseOpenFile(const QString& filter) override;
     bool OpenUrl(const QString& url) override;
@@ -25,6 +25,8 @@ public:
     // Texts of message boxes and questions, in the order shown.
     QStringList Shown() const;
     QStringList OpenedUrls() const;
+    // Captions of the folder pickers, in the order shown.
+    QStringList FolderTitles() const;
 
 private:
     template <typename T>
@@ -33,6 +35,7 @@ private:
     mutable std::mutex m_mutex;
     QStringList m_vecShown;
     QStringList m_vecOpenedUrls;
+    QStringList m_vecFolderTitles;
     std::deque<bool> m_yesNo;
     std::deque<QStringList> m_openFiles;
     std::deque<QString> m_folders;

@@ -14,8 +14,8 @@ public:
     virtual bool AskYesNo(const QString& text, bool questionIcon) = 0;
     // Several existing files, no filter; empty when cancelled.
     virtual QStringList ChooseOpenFiles() = 0;
-    // An existing folder, starting at start; "" when cancelled.
-    virtual QString ChooseFolder(const QString& start) = 0;
+    // An existing folder, starting at start, with title as the picker's caption; "" when cancelled.
+    virtual QString ChooseFolder(const QString& start, const QString& title = QString()) = 0;
     // filter in the form "Snapshot files (*.ORLANDASNAP)"; defaultSuffix without the dot; "" when cancelled.
     virtual QString ChooseSaveFile(const QString& filter, const QString& defaultSuffix) = 0;
     virtual QString ChooseOpenFile(const QString& filter) = 0;

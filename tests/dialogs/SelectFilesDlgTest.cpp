@@ -150,6 +150,7 @@ private slots:
         QCOMPARE(h.prompts.Shown(),
             QStringList({"Please select valid temporary folder path to create temporary files during conversion process.",
                 "Please select valid folder path.", "Please select files to continue the process."}));
+        QCOMPARE(h.prompts.FolderTitles(), QStringList(3, "Select temporary folder path."));
 
         h.AddFiles({Path("B.mbox"), Path("A.mbox")});
         h.Click("OK");
@@ -206,6 +207,7 @@ private slots:
             root + "/inbox"};
         QCOMPARE(rows, expected);
         QCOMPARE(h.Status(), QString("Total number of files: [4]"));
+        QCOMPARE(h.prompts.FolderTitles(), QStringList({"Select folder to search file(s)"}));
 
         QTemporaryDir empty;
         Harness other;

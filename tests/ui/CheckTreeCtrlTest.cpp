@@ -1,3 +1,4 @@
+#include "PixelChecks.h"
 #include "UiTestMain.h"
 #include "ui/controls/CCheckTreeCtrl.h"
 #include "ui/panes/CFileView.h"
@@ -171,6 +172,13 @@ private slots:
         QVERIFY(t.tree->GetRootItems().empty());
         t.tree->SetCheck(t.a, true); // stale handle: nothing happens
         QCOMPARE(t.tree->GetCheck(t.a), 0);
+    }
+
+    void itemImagesShowNoMagenta()
+    {
+        SmallTree t;
+        QVERIFY(QTest::qWaitForWindowExposed(&t.pane));
+        QCOMPARE(CountMagenta(t.tree->viewport()->grab().toImage()), 0);
     }
 
     void paneKeepsFrameAndPassesFocus()

@@ -1,3 +1,4 @@
+#include "PixelChecks.h"
 #include "UiTestMain.h"
 #include "ui/controls/CTeldoraToolsTopListCtrl.h"
 #include "ui/panes/CTeldoraNimbrelProjView.h"
@@ -71,6 +72,11 @@ private slots:
         QCOMPARE(model->data(model->index(1, 4), Qt::ToolTipRole).toString(), QStringLiteral("Subject 1"));
         QCOMPARE(list->GetItemText(1, 2), QStringLiteral("to1@example.org"));
         QCOMPARE(list->GetItemData(5), int64_t{-1});
+
+        view.resize(800, 200);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCOMPARE(CountMagenta(view.grab().toImage()), 0);
     }
 
     void leftClickSelectsThenAsksForPreview()

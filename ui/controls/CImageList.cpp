@@ -1,7 +1,7 @@
 #include "ui/controls/CImageList.h"
 
 #include <QBitmap>
-#include <QImage>
+#include <QColor>
 
 CImageList::CImageList(const QString& resource, QSize cell) : CImageList(QPixmap(resource), cell) {}
 
@@ -10,7 +10,7 @@ CImageList::CImageList(const QPixmap& strip, QSize cell) : m_cell(cell)
     if (strip.isNull() || cell.width() <= 0 || cell.height() <= 0)
         return;
     QPixmap masked = strip;
-    masked.setMask(QBitmap::fromImage(strip.toImage().createMaskFromColor(qRgb(255, 0, 255), Qt::MaskOutColor)));
+    masked.setMask(strip.createMaskFromColor(QColor(255, 0, 255), Qt::MaskInColor));
     for (int x = 0; x + cell.width() <= strip.width(); x += cell.width())
         m_cells.push_back(masked.copy(x, 0, cell.width(), cell.height()));
 }

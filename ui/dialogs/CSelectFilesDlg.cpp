@@ -190,7 +190,7 @@ void CSelectFilesDlg::OnSearchFile()
         Say(QStringLiteral("Please stop the running process to search mbox files"));
         return;
     }
-    const QString picked = m_pPrompts->ChooseFolder(QString());
+    const QString picked = m_pPrompts->ChooseFolder(QString(), QStringLiteral("Select folder to search file(s)"));
     if (picked.isEmpty())
         return;
     m_pProgress->setRange(0, kSearchSteps);
@@ -244,7 +244,8 @@ void CSelectFilesDlg::OnStop()
 
 void CSelectFilesDlg::OnBrowseTemp()
 {
-    const QString picked = m_pPrompts->ChooseFolder(m_pTempPath->text()).trimmed();
+    const QString picked =
+        m_pPrompts->ChooseFolder(m_pTempPath->text(), QStringLiteral("Select temporary folder path.")).trimmed();
     if (!picked.isEmpty() && QFileInfo(picked).isDir())
         m_pTempPath->setText(picked);
     if (!QFileInfo::exists(m_pTempPath->text()))

@@ -24,9 +24,9 @@ QStringList CQtUserPrompts::ChooseOpenFiles()
     return QFileDialog::getOpenFileNames(m_pOwner);
 }
 
-QString CQtUserPrompts::ChooseFolder(const QString& start)
+QString CQtUserPrompts::ChooseFolder(const QString& start, const QString& title)
 {
-    return QFileDialog::getExistingDirectory(m_pOwner, QString(), start);
+    return QFileDialog::getExistingDirectory(m_pOwner, title, start);
 }
 
 QString CQtUserPrompts::ChooseSaveFile(const QString& filter, const QString& defaultSuffix)

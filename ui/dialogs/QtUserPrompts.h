@@ -12,7 +12,7 @@ public:
     void MessageBox(const QString& text) override;
     bool AskYesNo(const QString& text, bool questionIcon) override;
     QStringList ChooseOpenFiles() override;
-    QString ChooseFolder(const QString& start) override;
+    QString ChooseFolder(const QString& start, const QString& title) override;
     QString ChooseSaveFile(const QString& filter, const QString& defaultSuffix) override;
     QString ChooseOpenFile(const QString& filter) override;
     bool OpenUrl(const QString& url) override;

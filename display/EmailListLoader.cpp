@@ -57,26 +57,36 @@ private:
     QElapsedTimer m_timer;
 };
 
-// Reads email i into buffer (reused from email to email) and builds its row; false when the buffer cannot
-// be allocated.
-bool ReadEmailRow(MboxFileScanner& scanner, bool bIsImm, int64_t i, QByteArray& buffer, EmailRow& row)
+// The buffers one listing reuses from email to email: the email's bytes and the copy of its header lines.
+struct ListBuffers {
+    QByteArray email;
+    QByteArray headers;
+};
+
+// The summary of an .imm email: its markers and raw header lines are read from the whole bytes.
+EmailSummary ReadImmSummary(MboxFileScanner& scanner, QByteArray& buffer)
+{
+    CollectImFilePaths(buffer, scanner.m_vecImmAttachments);
+    EmailSummary summary = ReadEmailSummary(buffer, true, scanner.m_vecImmAttachments);
+    // .imm headers that the parser misses are taken from the raw lines.
+    if (summary.strFrom.isEmpty())
+        summary.strFrom = FindRawHeaderLine(buffer, "From");
+    if (summary.strSubject.isEmpty())
+        summary.strSubject = FindRawHeaderLine(buffer, "Subject");
+    if (summary.strTo.isEmpty())
+        summary.strTo = FindRawHeaderLine(buffer, "To");
+    scanner.m_vecImmAttachments.clear();
+    return summary;
+}
+
+// Reads email i and builds its row; false when a buffer cannot be allocated.
+bool ReadEmailRow(MboxFileScanner& scanner, bool bIsImm, int64_t i, ListBuffers& buffers, EmailRow& row)
 {
     try {
-        if (!ReadEmailSlice(scanner, scanner.m_offsets[i], scanner.m_offsets[i + 1], buffer))
+        if (!ReadEmailSlice(scanner, scanner.m_offsets[i], scanner.m_offsets[i + 1], buffers.email))
             return false;
-        if (bIsImm)
-            CollectImFilePaths(buffer, scanner.m_vecImmAttachments);
-        EmailSummary summary = ReadEmailSummary(buffer, bIsImm, scanner.m_vecImmAttachments);
-        if (bIsImm) {
-            // .imm headers that the parser misses are taken from the raw lines.
-            if (summary.strFrom.isEmpty())
-                summary.strFrom = FindRawHeaderLine(buffer, "From");
-            if (summary.strSubject.isEmpty())
-                summary.strSubject = FindRawHeaderLine(buffer, "Subject");
-            if (summary.strTo.isEmpty())
-                summary.strTo = FindRawHeaderLine(buffer, "To");
-            scanner.m_vecImmAttachments.clear();
-        }
+        EmailSummary summary = bIsImm ? ReadImmSummary(scanner, buffers.email)
+                                      : ReadMboxEmailSummary(buffers.email, buffers.headers);
         row.strTo = std::move(summary.strTo);
         row.strFrom = std::move(summary.strFrom);
         row.strSubject = std::move(summary.strSubject);
@@ -95,7 +105,7 @@ void AppendEmailRows(JobContext& ctx, MboxFileScanner& scanner, const QString& n
 {
     RowBatcher batcher(ctx.ui, name, total);
     const bool bIsImm = ctx.frame.m_bCurIsImm;
-    QByteArray buffer;
+    ListBuffers buffers;
     for (int64_t i = 0; i < total; ++i) {
         if (batcher.Due()) {
             batcher.Flush();
@@ -105,7 +115,7 @@ void AppendEmailRows(JobContext& ctx, MboxFileScanner& scanner, const QString& n
             break;
         EmailRow row;
         row.strName = name;
-        if (ReadEmailRow(scanner, bIsImm, i, buffer, row))
+        if (ReadEmailRow(scanner, bIsImm, i, buffers, row))
             batcher.Add(std::move(row));
     }
     batcher.Flush();

@@ -1,5 +1,6 @@
 #include "display/EmailSummary.h"
 
+#include "display/HeaderBlocks.h"
 #include "display/HeaderText.h"
 #include "display/LineEnds.h"
 #include "mime/MimeMessage.h"
@@ -25,13 +26,9 @@ bool HasAttachmentPart(CMimeMessage& message)
     return false;
 }
 
-} // namespace
-
-EmailSummary ReadEmailSummary(QByteArray& buffer, bool bIsImm, const QStringList& immAttachments)
+// The summary of an email with CR LF line ends.
+EmailSummary SummaryOf(QByteArrayView data, bool bIsImm, const QStringList& immAttachments)
 {
-    if (!HasCrLfBeforeNul(buffer))
-        NormalizeLineEnds(buffer);
-    QByteArrayView data(buffer);
     // The header parser ends the header at a line that starts with CR, so a leading line break would hide it.
     if (data.startsWith("\r\n"))
         data = data.sliced(2);
@@ -45,4 +42,19 @@ EmailSummary ReadEmailSummary(QByteArray& buffer, bool bIsImm, const QStringList
     summary.strDate = FieldText(message, "Date");
     summary.bHasAttachment = bIsImm ? !immAttachments.isEmpty() : HasAttachmentPart(message);
     return summary;
+}
+
+} // namespace
+
+EmailSummary ReadEmailSummary(QByteArray& buffer, bool bIsImm, const QStringList& immAttachments)
+{
+    if (!HasCrLfBeforeNul(buffer))
+        NormalizeLineEnds(buffer);
+    return SummaryOf(buffer, bIsImm, immAttachments);
+}
+
+EmailSummary ReadMboxEmailSummary(QByteArrayView raw, QByteArray& scratch)
+{
+    CopyHeaderBlocks(raw, scratch);
+    return SummaryOf(scratch, false, {});
 }

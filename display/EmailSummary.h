@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -16,3 +17,7 @@ struct EmailSummary {
 // buffer is replaced by the normalised copy. For an .imm email the mark comes from its collected
 // "[%ImFilePath%]" markers, for an mbox email from its parts' name and filename parameters.
 EmailSummary ReadEmailSummary(QByteArray& buffer, bool bIsImm, const QStringList& immAttachments);
+
+// The same summary of an mbox email, parsed from a CR LF copy of its header lines and its parts' header
+// lines only (made in scratch, which callers reuse), so its contents are neither copied nor searched twice.
+EmailSummary ReadMboxEmailSummary(QByteArrayView raw, QByteArray& scratch);

@@ -36,11 +36,29 @@ QByteArray InsertAround(const QByteArray& data, char mark, char extra, bool befo
 
 } // namespace
 
-bool HasCrLfBeforeNul(const QByteArray& data)
+bool HasCrLfBeforeNul(QByteArrayView data)
 {
-    const qsizetype nul = data.indexOf('\0');
-    const QByteArrayView text = nul < 0 ? QByteArrayView(data) : QByteArrayView(data).first(nul);
-    return text.contains(QByteArrayView("\r\n", 2));
+    const char* begin = data.data();
+    const void* nul = memchr(begin, '\0', size_t(data.size()));
+    const char* end = nul ? static_cast<const char*>(nul) : begin + data.size();
+    for (const char* p = begin; (p = static_cast<const char*>(memchr(p, '\r', size_t(end - p)))); ++p) {
+        if (p + 1 < end && p[1] == '\n')
+            return true;
+    }
+    return false;
+}
+
+LineEndFix LineEndFixOf(QByteArrayView data)
+{
+    if (HasCrLfBeforeNul(data))
+        return LineEndFix::None;
+    const char* begin = data.data();
+    const char* end = begin + data.size();
+    for (const char* p = begin; (p = static_cast<const char*>(memchr(p, '\n', size_t(end - p)))); ++p) {
+        if (p == begin || p[-1] != '\r')
+            return LineEndFix::CrBeforeBareLf;
+    }
+    return LineEndFix::LfAfterCr;
 }
 
 QByteArray InsertCrBeforeBareLf(const QByteArray& data, bool& inserted)

@@ -1,8 +1,14 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 
 // True when the bytes before the first zero byte contain a CR LF pair.
-bool HasCrLfBeforeNul(const QByteArray& data);
+bool HasCrLfBeforeNul(QByteArrayView data);
+
+// What NormalizeLineEnds does to an email: nothing when it has a CR LF pair before its first zero byte, else
+// a CR before every bare LF, or, when there is no bare LF, an LF after every CR.
+enum class LineEndFix { None, CrBeforeBareLf, LfAfterCr };
+LineEndFix LineEndFixOf(QByteArrayView data);
 
 // Copy of data with a CR written before every LF whose preceding byte is not CR (an LF at offset 0
 // counts as not preceded); inserted tells whether any CR was written.

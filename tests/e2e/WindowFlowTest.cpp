@@ -53,7 +53,8 @@ QByteArray GeneratedMbox(qsizetype size)
     const QByteArray body(1000, 'x');
     QByteArray bytes;
     for (int i = 0; bytes.size() < size; ++i)
-        bytes += "From a@example.org Mon Jan  1 00:00:00 2024\nSubject: n" + QByteArray::number(i) + "\n\n" + body + "\n";
+        bytes += "From a@example.org Mon Jan  1 00:00:00 2024\nSubject: n" + QByteArray::number(i) + "\n\n" + body
+            + "\n";
     return bytes;
 }
 
@@ -85,6 +86,29 @@ QStringList RowLines(const CTeldoraToolsTopListCtrl& list)
     return lines;
 }
 
+// Runs action on the UI thread at the status bar's progress positions, while the job's worker waits for the
+// position to be shown, until action returns true.
+class ProgressHook {
+public:
+    ProgressHook(QProgressBar* bar, std::function<bool()> action) : m_action(std::move(action))
+    {
+        m_connection = QObject::connect(bar, &QProgressBar::valueChanged, bar, [this](int value) {
+            if (value > 0 && !m_bDone)
+                m_bDone = m_action();
+        });
+    }
+    ~ProgressHook() { QObject::disconnect(m_connection); }
+    ProgressHook(const ProgressHook&) = delete;
+    ProgressHook& operator=(const ProgressHook&) = delete;
+
+    bool Done() const { return m_bDone; }
+
+private:
+    std::function<bool()> m_action;
+    QMetaObject::Connection m_connection;
+    bool m_bDone = false;
+};
+
 } // namespace
 
 class WindowFlowTest : public QObject {
@@ -113,6 +137,7 @@ private:
     void RunOpen(const std::function<void(CSelectFilesDlg&)>& driveDialog);
     void ClickLabel(HTreeItem item);
     bool ListFolder(int fileIndex);
+    void ClickRow(int row);
     bool PreviewRow(int row);
     QString PageText();
     void UseLargeScanWith(const std::function<void()>& onFirstProgress);
@@ -193,12 +218,17 @@ bool WindowFlowTest::ListFolder(int fileIndex)
     return WaitIdle();
 }
 
+void WindowFlowTest::ClickRow(int row)
+{
+    const QRect subject = List().visualRect(List().model()->index(row, 4));
+    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, subject.center());
+}
+
 // A left click on a row; true when the preview page has loaded.
 bool WindowFlowTest::PreviewRow(int row)
 {
     m_lastLoaded.clear();
-    const QRect cell = List().visualRect(List().model()->index(row, 4));
-    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, cell.center());
+    ClickRow(row);
     return WaitIdle()
         && QTest::qWaitFor([&] { return m_lastLoaded.path().endsWith(QStringLiteral(".mht")); }, kJobTimeoutMs);
 }
@@ -222,15 +252,12 @@ void WindowFlowTest::UseLargeScanWith(const std::function<void()>& onFirstProgre
     const QString small = m_dir->filePath(QStringLiteral("small.mbox"));
     QVERIFY(WriteFile(large, GeneratedMbox(6 << 20)));
     QVERIFY(WriteFile(small, GeneratedMbox(4000)));
-    QProgressBar* bar = Frame().StatusBar()->ProgressBar();
-    auto fired = std::make_shared<bool>(false);
-    const auto hook = connect(bar, &QProgressBar::valueChanged, this, [this, fired, onFirstProgress](int value) {
-        if (value > 0 && Busy() && !std::exchange(*fired, true))
-            onFirstProgress();
+    const ProgressHook hook(Frame().StatusBar()->ProgressBar(), [&] {
+        onFirstProgress();
+        return true;
     });
     Open({large, small});
-    disconnect(hook);
-    QVERIFY(*fired);
+    QVERIFY(hook.Done());
 }
 
 void WindowFlowTest::openScanListPreviewThenSnapshotRoundTrip()
@@ -369,6 +396,19 @@ void WindowFlowTest::busyWindowRefusesJobsAndClose()
     QCOMPARE(treeSeen.size(), 1);
     QCOMPARE(TreeLines(Tree()).size(), 4); // the scan ran on over both files
     QCOMPARE(List().GetItemCount(), int64_t{0});
+
+    // A click on an email while its list is still loading.
+    const ProgressHook listing(Frame().StatusBar()->ProgressBar(), [this] {
+        if (List().GetItemCount() == 0)
+            return false;
+        ClickRow(0);
+        return true;
+    });
+    QVERIFY(ListFolder(0));
+    QVERIFY(listing.Done());
+    QCOMPARE(m_prompts->Shown().mid(expected.size()),
+        QStringList({kBusyText, QStringLiteral("Click on emails items to see preview.")}));
+    QVERIFY(Viewer().m_strSubject.isEmpty());
 }
 
 void WindowFlowTest::damagedSnapshotKeepsTheRecordsBeforeTheDamage()

@@ -9,8 +9,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -70,5 +72,17 @@ int main(int argc, char** argv)
         frame.OnShowFolderMails(tree->GetChildItems(files.front()).front());
     QTest::qWaitFor([&] { return !frame.m_members.m_worker.IsAlive(); }, 10000);
     ok &= Shoot(out, "main-window-scanned.png", 800);
+
+    // inbox.mbox listed and its HTML newsletter (inline logo, two attachments) previewed in a taller output pane.
+    const auto inbox = std::find_if(files.begin(), files.end(),
+        [&](HTreeItem file) { return tree->GetItemText(file).endsWith(QStringLiteral("/inbox.mbox")); });
+    if (inbox != files.end() && !tree->GetChildItems(*inbox).empty())
+        frame.OnShowFolderMails(tree->GetChildItems(*inbox).front());
+    QTest::qWaitFor([&] { return !frame.m_members.m_worker.IsAlive(); }, 10000);
+    if (auto* output = frame.findChild<QDockWidget*>(QStringLiteral("Output")))
+        frame.resizeDocks({output}, {frame.height() / 2}, Qt::Vertical);
+    frame.OnShowMailPreview(1);
+    QTest::qWaitFor([&] { return !frame.m_members.m_worker.IsAlive(); }, 10000);
+    ok &= Shoot(out, "main-window-preview.png", 2500);
     return ok ? 0 : 1;
 }

@@ -16,6 +16,7 @@
 #include "ui/dialogs/CSelectFilesDlg.h"
 #include "ui/panes/COutputWnd.h"
 
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QProgressBar>
@@ -119,6 +120,7 @@ private slots:
     void cleanup();
     void openScanListPreviewThenSnapshotRoundTrip();
     void cancelledOpenChangesNothing();
+    void commandLinePathsAreScannedByTheirFullPath();
     void stopDuringScanKeepsWhatTheFirstFileFound();
     void busyWindowRefusesJobsAndClose();
     void damagedSnapshotKeepsTheRecordsBeforeTheDamage();
@@ -357,6 +359,17 @@ void WindowFlowTest::cancelledOpenChangesNothing()
     QVERIFY(m_app->m_members.m_vecMboxFiles.isEmpty());
     QVERIFY(ListFolder(0)); // the kept scan still lists
     QCOMPARE(RowLines(List()), rows);
+}
+
+void WindowFlowTest::commandLinePathsAreScannedByTheirFullPath()
+{
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(Sample("")));
+    Frame().ScanAtStart({QStringLiteral("inbox.mbox")});
+    QDir::setCurrent(previous);
+    QVERIFY(WaitIdle());
+    QCOMPARE(TreeLines(Tree()), QStringList({Sample("inbox.mbox"), QStringLiteral("  inbox.mbox(3)")}));
+    QCOMPARE(m_prompts->Shown(), QStringList{kScanDone});
 }
 
 void WindowFlowTest::stopDuringScanKeepsWhatTheFirstFileFound()

@@ -1,4 +1,5 @@
 #include "platform/ScriptedPrompts.h"
+#include "platform/TempFolder.h"
 #include "scan/JobContext.h"
 #include "ui/dialogs/CSelectFilesDlg.h"
 
@@ -77,7 +78,7 @@ private slots:
     void opensEmptyWithTheSystemTemporaryFolder()
     {
         Harness h;
-        QCOMPARE(h.Control<QLineEdit>("tempPath")->text(), QDir::tempPath() + "/");
+        QCOMPARE(h.Control<QLineEdit>("tempPath")->text(), SystemTempPath() + "/");
         QCOMPARE(h.Status(), QString("Add files to continue the process."));
         QVERIFY(h.Rows().isEmpty());
         QVERIFY(h.Idle());
@@ -159,7 +160,7 @@ private slots:
 
         Harness again; // a new showing starts afresh
         QVERIFY(again.Rows().isEmpty());
-        QCOMPARE(again.Control<QLineEdit>("tempPath")->text(), QDir::tempPath() + "/");
+        QCOMPARE(again.Control<QLineEdit>("tempPath")->text(), SystemTempPath() + "/");
     }
 
     void cancelHandsNothingOver()

@@ -1,5 +1,6 @@
 #include "ui/dialogs/CSelectFilesDlg.h"
 
+#include "platform/TempFolder.h"
 #include "scan/JobContext.h"
 #include "ui/dialogs/CDialogUnits.h"
 #include "ui/dialogs/CFileListModel.h"
@@ -7,7 +8,6 @@
 #include "ui/dialogs/QtUserPrompts.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -60,7 +60,7 @@ CSelectFilesDlg::CSelectFilesDlg(CAppMembers& app, QWidget* parent, IUserPrompts
     m_searchTimer.setInterval(kSearchTickMs);
     connect(&m_searchTimer, &QTimer::timeout, this, &CSelectFilesDlg::OnSearchTimer);
 
-    m_pTempPath->setText(QDir::tempPath() + QLatin1Char('/'));
+    m_pTempPath->setText(SystemTempPath() + QLatin1Char('/'));
     ShowIdle();
     SetStatusByRule(Mode::Add);
     for (QWidget* child : findChildren<QWidget*>())

@@ -21,9 +21,11 @@
 #include "ui/controls/CTeldoraListCtrl.h"
 #include "ui/controls/CTeldoraStaticViewer.h"
 #include "ui/controls/CTeldoraToolsTopListCtrl.h"
+#include "ui/dialogs/CSaveOutputDlg.h"
 #include "ui/dialogs/CSelectFilesDlg.h"
 #include "ui/dialogs/CTeldoraAboutDlg.h"
 #include "ui/dialogs/QtUserPrompts.h"
+#include "ui/export/CWebPdfPrinter.h"
 #include "ui/panes/CFileView.h"
 #include "ui/panes/COutputWnd.h"
 #include "ui/panes/CSplashWnd.h"
@@ -73,6 +75,7 @@ CMainFrame::CMainFrame(CTeldoraNimbrelProjApp& app, IUserPrompts* prompts)
     , m_pOwnPrompts(prompts ? nullptr : std::make_unique<CQtUserPrompts>(this))
     , m_pPrompts(prompts ? prompts : m_pOwnPrompts.get())
     , m_exitProcess([](int status) { _exit(status); })
+    , m_pPdfPrinter(new CWebPdfPrinter(this))
 {
     setWindowTitle(kAppTitle());
     m_app.m_nVisualStyle = ReadApplicationLook();
@@ -480,15 +483,9 @@ void CMainFrame::OnStop()
     OnStopCommand(ctx);
 }
 
-// The "Save output" dialog's step of Save; until it is there, a folder for EML files.
 std::optional<ExportOptions> CMainFrame::ChooseExportOptions()
 {
-    const QString folder = m_pPrompts->ChooseFolder(QDir::homePath());
-    if (folder.isEmpty())
-        return std::nullopt;
-    ExportOptions options;
-    options.strFolder = folder;
-    return options;
+    return CSaveOutputDlg::Ask(*m_pPrompts, this);
 }
 
 void CMainFrame::OnSave()
@@ -496,7 +493,7 @@ void CMainFrame::OnSave()
     JobContext ctx = Context();
     const std::optional<ExportRequest> request = OnSaveOutput(ctx, [this] { return ChooseExportOptions(); });
     if (request)
-        StartJob([request = *request](JobContext& job) { SaveOutputThread(job, request, nullptr); });
+        StartJob([this, request = *request](JobContext& job) { SaveOutputThread(job, request, m_pPdfPrinter); });
 }
 
 void CMainFrame::OnLoadSnapshot()

@@ -27,6 +27,8 @@ struct ScanChoice {
 
 // The main window: ribbon, caption bar, mailbox tree pane, email list, output pane and status bar. It carries
 // every IMainFrame call to the UI thread and waits for it, so the jobs' changes arrive in their order.
+class CWebPdfPrinter;
+
 class CMainFrame : public QMainWindow, public IMainFrame {
     Q_OBJECT
 public:
@@ -121,6 +123,7 @@ private:
     std::unique_ptr<IUserPrompts> m_pOwnPrompts;
     IUserPrompts* m_pPrompts;
     std::function<void(int)> m_exitProcess;
+    CWebPdfPrinter* m_pPdfPrinter; // lives as long as the window: the export's worker prints through it
     QStringList m_vecStartPaths;
     bool m_bWaitCursor = false;
 

@@ -1,5 +1,7 @@
 #include "export/HtmlPage.h"
 
+#include "display/PreviewRenderer.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -27,14 +29,28 @@ QString WithoutScripts(QString html)
     return html.remove(scripts).replace(handlers, QStringLiteral(" data-removed="));
 }
 
+// The bare media type: a mail's parameters or quotes must not reach the data: URI or break its attribute.
+QByteArray MediaTypeOnly(const QByteArray& contentType)
+{
+    const qsizetype semicolon = contentType.indexOf(';');
+    QByteArray type = (semicolon < 0 ? contentType : contentType.first(semicolon)).trimmed().toLower();
+    static const QByteArray allowed = "abcdefghijklmnopqrstuvwxyz0123456789!#$&^_.+-/";
+    for (char c : type) {
+        if (!allowed.contains(c))
+            return "application/octet-stream";
+    }
+    return type.isEmpty() ? "application/octet-stream" : type;
+}
+
 } // namespace
 
 QString EmailBodyHtml(const QByteArray& email)
 {
-    const qsizetype lf = email.indexOf("\n\n");
-    const qsizetype crlf = email.indexOf("\n\r\n");
-    const qsizetype end = lf >= 0 && (crlf < 0 || lf < crlf) ? lf + 2 : crlf >= 0 ? crlf + 3 : email.size();
-    return QStringLiteral("<pre>") + QString::fromUtf8(email.mid(end)).toHtmlEscaped() + QStringLiteral("</pre>");
+    const PreviewRenderer rendered(email);
+    return QString::fromUtf8(rendered.PageHtml([&rendered](qsizetype i) {
+        const PreviewPart& part = rendered.Parts()[static_cast<size_t>(i)];
+        return "data:" + MediaTypeOnly(part.contentType) + ";base64," + part.bytes.toBase64();
+    }));
 }
 
 QByteArray HtmlPage(const ExportedEmail& email)

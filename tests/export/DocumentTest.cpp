@@ -1,4 +1,5 @@
 #include "export/CsvIndex.h"
+#include "export/HtmlPage.h"
 #include "export/HtmlText.h"
 #include "export/RtfDocument.h"
 
@@ -83,4 +84,24 @@ TEST(ExportCsv, FieldsAreQuotedAndFormulasDefused)
     };
     for (const auto& c : cases)
         EXPECT_EQ(CsvField(c.text), c.field) << c.text.toStdString();
+}
+
+TEST(ExportHtml, PageEmbedsInlineImagesAndKeepsNothingLive)
+{
+    ExportedEmail email;
+    email.summary.strSubject = QStringLiteral("Caf\u00E9 <b>");
+    email.bytes = "From: a@x\nSubject: s\nMIME-Version: 1.0\nContent-Type: multipart/related; boundary=r\n\n"
+                  "--r\nContent-Type: text/html; charset=ISO-8859-1\n\n"
+                  "<p>caf\xE9</p><img src=\"cid:dot@x\"><img src=\"https://tracker.example/o.png\">"
+                  "<script>alert(1)</script><a onclick=\"x()\">k</a>\n"
+                  "--r\nContent-Type: image/png; name=\"a\\\" onerror=\\\"x.png\"\nContent-ID: <dot@x>\n"
+                  "Content-Transfer-Encoding: base64\n\niVBORw0K\n--r--\n";
+    const QString page = QString::fromUtf8(HtmlPage(email));
+    EXPECT_TRUE(page.contains(QStringLiteral("<td>Caf\u00E9 &lt;b&gt;</td>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<p>caf\u00E9</p>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<img src=\"data:image/png;base64,iVBORw0K\">")));
+    EXPECT_FALSE(page.contains(QStringLiteral("cid:")));
+    EXPECT_FALSE(page.contains(QStringLiteral("<script")));
+    EXPECT_FALSE(page.contains(QStringLiteral("onclick")));
+    EXPECT_TRUE(page.contains(QStringLiteral("default-src 'none'; img-src data:")));
 }

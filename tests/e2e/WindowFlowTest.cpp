@@ -344,12 +344,17 @@ void WindowFlowTest::cancelledOpenChangesNothing()
     const QString tempBase = m_app->m_members.m_strTempPath;
     const int64_t logRows = Frame().OutputPane()->GetLogList()->GetItemCount();
 
+    // Another temporary folder, an OK refused for the empty list (the dialog has taken the folder by then), Cancel.
+    m_prompts->QueueFolder(m_dir->path());
     int flagWhileChoosing = -1;
     RunOpen([&](CSelectFilesDlg& dlg) {
         flagWhileChoosing = Busy();
+        dlg.findChild<QPushButton*>(QStringLiteral("..."))->click();
+        dlg.findChild<QPushButton*>(QStringLiteral("OK"))->click();
         dlg.findChild<QPushButton*>(QStringLiteral("Cancel"))->click();
     });
     QCOMPARE(flagWhileChoosing, 1);
+    QCOMPARE(m_prompts->Shown().last(), QStringLiteral("Please select files to continue the process."));
     QCOMPARE(Busy(), 0);
     QCOMPARE(TreeLines(Tree()), tree);
     QCOMPARE(RowLines(List()), rows);

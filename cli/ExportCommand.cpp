@@ -1,7 +1,9 @@
 #include "cli/CommandTable.h"
+#include "cli/PdfExport.h"
 
 #include "export/ExportFolderCheck.h"
 #include "export/SaveOutputJob.h"
+#include "scan/ScannedFiles.h"
 
 namespace {
 
@@ -35,6 +37,13 @@ QString ParseExportArgs(const QStringList& args, ExportRequest& request, QString
 
 } // namespace
 
+bool ExportAsksForPdf(const QStringList& args)
+{
+    ExportRequest request;
+    QStringList files;
+    return ParseExportArgs(args, request, files).isEmpty() && request.options.eFormat == ExportFormat::Pdf;
+}
+
 int RunExportCommand(CliSession& session, const QStringList& args)
 {
     ExportRequest request;
@@ -42,18 +51,27 @@ int RunExportCommand(CliSession& session, const QStringList& args)
     const QString problem = ParseExportArgs(args, request, files);
     if (!problem.isEmpty())
         return Fail(2, problem);
-    if (request.options.eFormat == ExportFormat::Pdf)
-        return Fail(2, QStringLiteral("PDF needs the web engine of the window; use the Save command"));
+    const bool pdf = request.options.eFormat == ExportFormat::Pdf;
+    const ExportRunner pdfRunner = PdfExportRunner();
+    if (pdf && !pdfRunner)
+        return Fail(2, QStringLiteral("PDF needs the web engine, which this build of orlanda-cli lacks"));
     session.Scan(files);
     JobContext& ctx = session.Context();
     bool allOpened = true;
+    int64_t emails = 0;
     for (size_t i = 0; i < ctx.frame.m_vecScannedFiles.size(); ++i) {
         const ScannedFileEntry& entry = ctx.frame.m_vecScannedFiles[i];
-        allOpened = allOpened && entry.pScanner && entry.pScanner->IsOpen();
+        const bool opened = entry.pScanner && entry.pScanner->IsOpen();
+        allOpened = allOpened && opened;
+        emails += opened ? static_cast<int64_t>(MessageCount(entry.pScanner->m_offsets)) : 0;
         request.vecFileNumbers.push_back(static_cast<int64_t>(i) + 1);
     }
-    // Every file counts as checked; the job runs here, as the window's worker would run it.
+    // Every file counts as checked; the job runs as the window's worker would run it.
     ctx.app.g_bProcessRunning.store(1, std::memory_order_relaxed);
-    SaveOutputThread(ctx, request, nullptr);
-    return allOpened ? 0 : Fail(1, QStringLiteral("a named file could not be opened"));
+    const int64_t written = pdf ? pdfRunner(ctx, request) : SaveOutputThread(ctx, request, nullptr);
+    if (!allOpened)
+        return Fail(1, QStringLiteral("a named file could not be opened"));
+    if (written < emails)
+        return Fail(1, QStringLiteral("%1 of %2 emails could not be saved").arg(emails - written).arg(emails));
+    return 0;
 }

@@ -1,12 +1,12 @@
 #include "cli/CommandTable.h"
+#include "cli/PdfExport.h"
 
-#include <QCoreApplication>
 #include <cstdio>
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    const std::unique_ptr<QCoreApplication> app = CreateCliApplication(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
     for (const Command& command : Commands()) {
         if (!args.isEmpty() && args.first() == QLatin1String(command.name)) {
             CliSession session;

@@ -1,33 +1,11 @@
+#include "tests/cli/CliRun.h"
 #include "tests/support/TempFiles.h"
 
+#include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    QList<QJsonObject> lines;
-    QString err;
-};
-
-CliRun RunCli(const QStringList& args, const QString& folder)
-{
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(ORLANDA_CLI), args);
-    process.waitForFinished(60000);
-    CliRun run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    for (const QByteArray& line : process.readAllStandardOutput().split('\n'))
-        if (!line.isEmpty())
-            run.lines << QJsonDocument::fromJson(line).object();
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
-}
 
 QJsonObject Line(const QString& path, bool opened, const QJsonValue& label, int count, const QList<int>& offsets)
 {
@@ -81,7 +59,8 @@ TEST(OrlandaCli, UsageErrorsExitWithTwo)
 {
     TempFiles files;
     for (const QStringList& args : {QStringList{}, {"bogus"}, {"scan"}, {"snapshot"}, {"snapshot", "save", "out"},
-                                    {"snapshot", "load"}}) {
+                                    {"snapshot", "load"}, {"export"},
+                                    {"export", "--format", "pdf"}}) {
         const CliRun run = RunCli(args, files.Folder());
         EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains("orlanda-cli: ")) << args.join(' ').toStdString();

@@ -5,7 +5,7 @@
 #include <vector>
 
 // A command gets the arguments after its name and returns the exit status:
-// 0 success, 1 a named file could not be opened or read, 2 a usage error.
+// 0 success, 1 a named file could not be opened or read (or an email could not be saved), 2 a usage error.
 using CommandFunction = int (*)(CliSession& session, const QStringList& args);
 
 struct Command {

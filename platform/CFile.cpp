@@ -25,7 +25,6 @@ bool CFile::Open(const QString& path)
         return false;
     }
     m_fd = fd;
-    m_position = 0;
     return true;
 }
 
@@ -34,7 +33,6 @@ void CFile::Close()
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
-    m_position = 0;
 }
 
 uint64_t CFile::GetLength() const
@@ -43,22 +41,6 @@ uint64_t CFile::GetLength() const
     if (m_fd < 0 || ::fstat(m_fd, &st) != 0 || st.st_size < 0)
         return 0;
     return static_cast<uint64_t>(st.st_size);
-}
-
-bool CFile::Seek(uint64_t offset)
-{
-    if (m_fd < 0 || offset > static_cast<uint64_t>(INT64_MAX))
-        return false;
-    m_position = offset;
-    return true;
-}
-
-int64_t CFile::Read(void* buffer, uint64_t count)
-{
-    const int64_t got = ReadAt(m_position, buffer, count);
-    if (got > 0)
-        m_position += static_cast<uint64_t>(got);
-    return got;
 }
 
 int64_t CFile::ReadAt(uint64_t offset, void* buffer, uint64_t count) const

@@ -15,17 +15,12 @@ public:
     void Close();
 
     uint64_t GetLength() const;
-    bool Seek(uint64_t offset);
-    uint64_t GetPosition() const { return m_position; }
-    // Reads up to count bytes at the current position and advances it; returns the bytes read, -1 on error.
-    int64_t Read(void* buffer, uint64_t count);
-    // Reads up to count bytes at offset without moving the position; returns the bytes read, -1 on error.
+    // Reads up to count bytes at offset; returns the bytes read, -1 on error.
     int64_t ReadAt(uint64_t offset, void* buffer, uint64_t count) const;
     int Handle() const { return m_fd; }
 
 private:
     int m_fd = -1;
-    uint64_t m_position = 0;
 };
 
 // Read-only mapping of a whole open file; Map fails cleanly for empty files or when the kernel refuses.

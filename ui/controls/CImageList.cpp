@@ -5,7 +5,7 @@
 
 CImageList::CImageList(const QString& resource, QSize cell) : CImageList(QPixmap(resource), cell) {}
 
-CImageList::CImageList(const QPixmap& strip, QSize cell) : m_cell(cell)
+CImageList::CImageList(const QPixmap& strip, QSize cell)
 {
     if (strip.isNull() || cell.width() <= 0 || cell.height() <= 0)
         return;

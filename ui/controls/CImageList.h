@@ -12,10 +12,8 @@ public:
     explicit CImageList(const QPixmap& strip, QSize cell);
 
     int Count() const { return static_cast<int>(m_cells.size()); }
-    QSize CellSize() const { return m_cell; }
     QPixmap Image(int index) const; // a null pixmap for an index outside the strip
 
 private:
-    QSize m_cell;
     std::vector<QPixmap> m_cells;
 };

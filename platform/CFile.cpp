@@ -14,13 +14,14 @@ bool CFile::Open(const QString& path)
     Close();
     const QByteArray native = QFile::encodeName(path);
     int fd;
+    // Without O_NONBLOCK, opening a named pipe would wait for a writer forever.
     do {
-        fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+        fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
         return false;
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, 0) != 0) {
         ::close(fd);
         return false;
     }

@@ -10,6 +10,7 @@ public:
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
 
+    // Opens a regular file; false for anything else (a folder, a named pipe, a device).
     bool Open(const QString& path);
     bool IsOpen() const { return m_fd >= 0; }
     void Close();

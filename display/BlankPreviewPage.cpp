@@ -1,6 +1,6 @@
 #include "display/BlankPreviewPage.h"
 
-#include "platform/TempFileName.h"
+#include "display/TempNames.h"
 #include "platform/TempFolder.h"
 
 #include <QFile>
@@ -8,11 +8,9 @@
 
 QString CreateBlankPreviewPage(const QString& tempBase)
 {
-    const QString tmpName = GetTempFileName(GetTempFolder(tempBase), QStringLiteral("Tmp"));
-    if (tmpName.isEmpty())
+    const QString path = NewTempName(GetTempFolder(tempBase), QStringLiteral(".html"));
+    if (path.isEmpty())
         return QString();
-    QFile::remove(tmpName);
-    const QString path = tmpName.chopped(4) + QStringLiteral(".html");
 
     QFile page(path);
     if (page.open(QIODevice::ReadWrite | QIODevice::Truncate)) {

@@ -2,6 +2,7 @@
 
 #include "display/EmailListLoader.h"
 #include "display/MailPreviewBuilder.h"
+#include "tests/support/ScannedMailbox.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -10,21 +11,7 @@ DisplayFixture::DisplayFixture() { app.m_strTempPath = files.Folder(); }
 
 void DisplayFixture::AddMailbox(const QString& name, const QByteArray& bytes)
 {
-    const QString path = files.WriteFile(name, bytes);
-    ScannedFileEntry entry;
-    entry.pScanner = std::make_unique<MboxFileScanner>();
-    entry.strPath = path;
-    entry.bIsImm = name.endsWith(QStringLiteral(".imm"));
-    EXPECT_TRUE(entry.pScanner->Open(path));
-    if (entry.bIsImm)
-        entry.pScanner->ScanMimeVersion(path);
-    else
-        entry.pScanner->ScanFromLines();
-    frame.m_vecScannedFiles.push_back(std::move(entry));
-    const HTreeItem fileItem = ui.TreeInsertItem(kNoTreeItem, path, 0, 0);
-    ui.TreeSetItemData(fileItem, static_cast<int64_t>(frame.m_vecScannedFiles.size()));
-    folderItem = ui.TreeInsertItem(fileItem, name, 0, 0);
-    ui.TreeSetItemData(folderItem, static_cast<int64_t>(frame.m_vecScannedFiles.size()));
+    folderItem = AddScannedMailbox(frame, ui, files.WriteFile(name, bytes), name);
 }
 
 int DisplayFixture::ListFolder()

@@ -1,6 +1,7 @@
 #include "tests/export/ExportFixture.h"
 
 #include "export/SaveOutputJob.h"
+#include "tests/support/ScannedMailbox.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,23 +18,8 @@ ExportFixture::ExportFixture() : outFolder(files.Path(QStringLiteral("out")))
 void ExportFixture::AddMailbox(const QString& name, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(files.Path(name)).path());
-    const QString path = files.WriteFile(name, bytes);
-    ScannedFileEntry entry;
-    entry.pScanner = std::make_unique<MboxFileScanner>();
-    entry.strPath = path;
-    entry.bIsImm = name.endsWith(QStringLiteral(".imm"));
-    EXPECT_TRUE(entry.pScanner->Open(path));
-    if (entry.bIsImm)
-        entry.pScanner->ScanMimeVersion(path);
-    else
-        entry.pScanner->ScanFromLines();
-    frame.m_vecScannedFiles.push_back(std::move(entry));
-    const int64_t number = static_cast<int64_t>(frame.m_vecScannedFiles.size());
-    const HTreeItem fileItem = ui.TreeInsertItem(kNoTreeItem, path, 0, 0);
-    ui.TreeSetItemData(fileItem, number);
-    ui.TreeSetCheck(fileItem, true);
-    const HTreeItem folderItem = ui.TreeInsertItem(fileItem, name, 0, 0);
-    ui.TreeSetItemData(folderItem, number);
+    const HTreeItem folderItem = AddScannedMailbox(frame, ui, files.WriteFile(name, bytes), name);
+    ui.TreeSetCheck(ui.TreeGetParent(folderItem), true);
     ui.TreeSetCheck(folderItem, true);
 }
 

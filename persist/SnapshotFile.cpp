@@ -1,5 +1,6 @@
 #include "persist/SnapshotFile.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -53,6 +54,9 @@ bool WriteSnapshot(const QString& path, const std::vector<ScannedFileEntry>& ent
 
 bool SnapshotReader::Open(const QString& path)
 {
+    // A pipe or device would block the open or never end; only a regular file can be a snapshot.
+    if (!QFileInfo(path).isFile())
+        return false;
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::ReadOnly))
         return false;

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -160,6 +161,16 @@ TEST(Snapshot, DamagedFilesKeepTheRecordsBeforeTheDamage)
         EXPECT_EQ(OnLoadSnapshot(session.ctx), SnapshotOutcome::Damaged) << i;
         EXPECT_EQ(session.frame.m_vecScannedFiles.size(), kept[i]) << i;
     }
+}
+
+TEST(SnapshotFile, OnlyARegularFileOpens)
+{
+    TempFiles files;
+    const QString pipe = files.Path("pipe");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    SnapshotReader reader;
+    EXPECT_FALSE(reader.Open(pipe)); // must not wait for a writer
+    EXPECT_FALSE(reader.Open(files.Folder()));
 }
 
 TEST(Snapshot, SaveIsRefusedOrReportsAFileItCannotWrite)

@@ -41,6 +41,24 @@ bool LoadResult(QSignalSpy& finished)
     return finished.takeFirst().at(0).toBool();
 }
 
+// A browser on screen whose page loads can be waited for.
+struct ShownBrowser {
+    ShownBrowser()
+    {
+        browser.resize(300, 200);
+        browser.show();
+    }
+    // Navigates to a preview file and waits until the page finished; false when it did not load.
+    bool Load(const QString& file)
+    {
+        browser.Navigate(file);
+        return LoadResult(finished);
+    }
+
+    CTeldoraToolsWebBrowser browser;
+    QSignalSpy finished{&browser, &QWebEngineView::loadFinished};
+};
+
 } // namespace
 
 class PreviewBrowserTest : public QObject {
@@ -52,12 +70,9 @@ private slots:
         const QString page = WriteFile(dir, "Tmp1.html",
                                        Utf16LeWithBom("<html><head><title>Blänk Ωmega</title></head><body></body></html>"));
         QVERIFY(!page.isEmpty());
-        CTeldoraToolsWebBrowser browser;
-        browser.resize(300, 200);
-        browser.show();
-        QSignalSpy finished(&browser, &QWebEngineView::loadFinished);
-        browser.Navigate(page);
-        QVERIFY(LoadResult(finished));
+        ShownBrowser view;
+        CTeldoraToolsWebBrowser& browser = view.browser;
+        QVERIFY(view.Load(page));
         QTRY_COMPARE_WITH_TIMEOUT(browser.title(), QStringLiteral("Blänk Ωmega"), kLoadTimeoutMs);
         QCOMPARE(browser.url(), PreviewUrl(page));
     }
@@ -79,12 +94,9 @@ private slots:
             "<body style='margin:0'><img src=\"cid:dot@x\" width=100 height=100></body></html>\n--a--\n"
             "--r\nContent-Type: image/png\nContent-ID: <dot@x>\nContent-Transfer-Encoding: base64\n\n"
                 + png.toBase64() + "\n--r--\n");
-        CTeldoraToolsWebBrowser browser;
-        browser.resize(300, 200);
-        browser.show();
-        QSignalSpy finished(&browser, &QWebEngineView::loadFinished);
-        browser.Navigate(mail);
-        QVERIFY(LoadResult(finished));
+        ShownBrowser view;
+        CTeldoraToolsWebBrowser& browser = view.browser;
+        QVERIFY(view.Load(mail));
         QTRY_COMPARE_WITH_TIMEOUT(browser.title(), QStringLiteral("Grüße"), kLoadTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(CountMagenta(browser.grab().toImage()) > 50 * 50, kLoadTimeoutMs);
     }
@@ -103,13 +115,10 @@ private slots:
                                         + "s.css'></head><body><img src='" + remote + "pixel.png'></body></html>")
                                            .toUtf8());
         const QString other = WriteFile(dir, "other.html", "<html><title>other</title></html>");
-        CTeldoraToolsWebBrowser browser;
-        browser.resize(300, 200);
-        browser.show();
-        QSignalSpy finished(&browser, &QWebEngineView::loadFinished);
-
-        browser.Navigate(page);
-        QVERIFY(LoadResult(finished));
+        ShownBrowser view;
+        CTeldoraToolsWebBrowser& browser = view.browser;
+        QSignalSpy& finished = view.finished;
+        QVERIFY(view.Load(page));
         QTRY_COMPARE_WITH_TIMEOUT(browser.title(), QStringLiteral("mail"), kLoadTimeoutMs);
 
         browser.setUrl(QUrl(remote));
